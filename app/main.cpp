@@ -1,0 +1,20 @@
+// 惑星の動き: a teaching program about the motion of the planets.
+
+#include "accessibility.h"
+#include "fonts.h"
+#include "frmwe.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("wakusei"));
+    QApplication::setApplicationDisplayName(QString::fromUtf8("惑星の動き"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.wakusei.Wakusei"));
+    controls::InstallFontSubstitutions();
+    controls::InstallAccessibility();
+
+    frmWE w;
+    w.show();
+    return QApplication::exec();
+}

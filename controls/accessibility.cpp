@@ -1,0 +1,62 @@
+#include "accessibility.h"
+
+#include "image.h"
+#include "label.h"
+#include "line.h"
+#include "picturebox.h"
+#include "shape.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace controls {
+
+namespace {
+
+class LabelAccessible final : public QAccessibleWidget {
+public:
+    explicit LabelAccessible(Label* l) : QAccessibleWidget(l, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        auto* l = static_cast<Label*>(widget());
+        switch (t) {
+        case QAccessible::Name:
+            return l->accessibleName().isEmpty() ? l->Caption() : l->accessibleName();
+        case QAccessible::Value:
+            return l->Caption();
+        case QAccessible::Description:
+            return l->accessibleDescription().isEmpty() ? l->toolTip()
+                                                        : l->accessibleDescription();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+};
+
+class GraphicAccessible final : public QAccessibleWidget {
+public:
+    explicit GraphicAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+};
+
+QAccessibleInterface* factory(const QString& key, QObject* object) {
+    if (key != QLatin1String("QWidget"))
+        return nullptr;
+    if (auto* l = dynamic_cast<Label*>(object))
+        return new LabelAccessible(l);
+    if (dynamic_cast<PictureBox*>(object) || dynamic_cast<Shape*>(object) ||
+        dynamic_cast<Line*>(object) || dynamic_cast<Image*>(object))
+        return new GraphicAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void InstallAccessibility() {
+    static bool installed = false;
+    if (!installed) {
+        QAccessible::installFactory(factory);
+        installed = true;
+    }
+}
+
+} // namespace controls

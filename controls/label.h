@@ -1,0 +1,36 @@
+#pragma once
+// A label: text without a frame on a transparent background, wrapped inside its width.
+
+#include "control.h"
+
+#include <functional>
+
+namespace controls {
+
+class Label : public Control<QWidget> {
+public:
+    explicit Label(Form* form);
+
+    QString Caption() const { return caption_; }
+    void setCaption(const QString& c);
+    QColor ForeColor() const { return fore_; }
+    void setForeColor(QColor c);
+    Qt::Alignment Alignment() const { return align_; }
+    void setAlignment(Qt::Alignment a);
+
+    // Click handler; a label without one lets clicks through to the window.
+    std::function<void()> onClick;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    QString caption_;
+    QColor fore_{0, 0, 0};
+    Qt::Alignment align_ = Qt::AlignLeft;
+    bool pressed_ = false;
+};
+
+} // namespace controls

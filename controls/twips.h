@@ -1,0 +1,43 @@
+#pragma once
+// Twips: 1/1440 inch. The windows are laid out in twips; 15 twips make one logical pixel, and
+// Qt's high-DPI scaling maps logical pixels to device pixels.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <cmath>
+
+namespace controls {
+
+inline constexpr double kTwipsPerPixel = 15.0;
+
+// Largest magnitude a control accepts for a position or size: far outside any screen, and
+// small enough that pixel arithmetic can never overflow.
+inline constexpr double kMaxTwips = 1.0e7;
+
+// The single-precision twips value a control holds for `v`. Values beyond the limit are
+// clamped; a value that is not a number leaves the property as it was (`current`).
+inline float ToTwips(double v, float current) {
+    if (std::isnan(v))
+        return current;
+    if (v > kMaxTwips)
+        return float(kMaxTwips);
+    if (v < -kMaxTwips)
+        return float(-kMaxTwips);
+    return float(v);
+}
+
+// Logical pixels for a twips value a control holds (already within the limit).
+inline int ToPixels(float twips) { return int(std::lround(double(twips) / kTwipsPerPixel)); }
+
+inline double ToPixelsF(float twips) { return double(twips) / kTwipsPerPixel; }
+
+// Font of the layout, sized in points at the classic 96 dots per inch so that the text keeps
+// its size relative to the twips layout whatever the screen reports.
+QFont LayoutFont(const QString& family, double points, bool bold = false, bool italic = false);
+
+// The classic 16-colour palette, by index.
+QColor QBColor(int index);
+
+} // namespace controls
