@@ -152,18 +152,7 @@ void frmWE::cmdClr_Click() {
     cmdSTP->setFocus();
 }
 
-void frmWE::cmdSyo_Click() { cmdSTR[0]->setFocus(); }
-
-void frmWE::cmdTendo_Click() {}
-
-void frmWE::cmdEthST_Click() {}
-
 void frmWE::cmdFrm2_Click() {}
-
-void frmWE::lblEthYear_Click() {
-    lblEthYear->setCaption(QStringLiteral("0"));
-    s.n = 0;
-}
 
 void frmWE::placeBody(PictureBox* box, float left, float top, int colour) {
     box->Move(left, top);

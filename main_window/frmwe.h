@@ -90,6 +90,7 @@ protected:
 
 private:
     void buildLayout();
+    void buildRange(bool saturn);
     void placeBody(controls::PictureBox* box, const float left, const float top, int colour);
     void endProgram();
 
