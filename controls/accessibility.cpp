@@ -25,8 +25,7 @@ public:
         case QAccessible::Value:
             return l->Caption();
         case QAccessible::Description:
-            return l->accessibleDescription().isEmpty() ? l->toolTip()
-                                                        : l->accessibleDescription();
+            return l->accessibleDescription().isEmpty() ? l->toolTip() : l->accessibleDescription();
         default:
             return QAccessibleWidget::text(t);
         }
@@ -39,10 +38,8 @@ public:
 };
 
 QAccessibleInterface* factory(const QString& key, QObject* object) {
-    if (key != QLatin1String("QWidget"))
-        return nullptr;
-    if (auto* l = dynamic_cast<Label*>(object))
-        return new LabelAccessible(l);
+    if (key != QLatin1String("QWidget")) return nullptr;
+    if (auto* l = dynamic_cast<Label*>(object)) return new LabelAccessible(l);
     if (dynamic_cast<PictureBox*>(object) || dynamic_cast<Shape*>(object) ||
         dynamic_cast<Line*>(object) || dynamic_cast<Image*>(object))
         return new GraphicAccessible(static_cast<QWidget*>(object));

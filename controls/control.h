@@ -16,8 +16,7 @@ template <class W> class Control : public W {
 public:
     Control(Form* form, Layer layer) : W(form) {
         form->registerControl(this, layer);
-        if (layer == Layer::Windowless)
-            this->setAttribute(Qt::WA_TranslucentBackground);
+        if (layer == Layer::Windowless) this->setAttribute(Qt::WA_TranslucentBackground);
     }
 
     float Left() const { return l_; }
@@ -48,8 +47,7 @@ protected:
     }
     void relayout() {
         const QRect r = pixelRect();
-        if (r != this->geometry())
-            this->setGeometry(r);
+        if (r != this->geometry()) this->setGeometry(r);
     }
 
 private:

@@ -26,8 +26,12 @@ void Form::setClientSize(double widthTwips, double heightTwips) {
     growDrawing();
 }
 
-double Form::ScaleWidth() const { return width() * kTwipsPerPixel; }
-double Form::ScaleHeight() const { return height() * kTwipsPerPixel; }
+double Form::ScaleWidth() const {
+    return width() * kTwipsPerPixel;
+}
+double Form::ScaleHeight() const {
+    return height() * kTwipsPerPixel;
+}
 
 void Form::setBackColor(QColor c) {
     back_ = c;
@@ -58,8 +62,7 @@ void Form::growDrawing() {
 }
 
 void Form::PSet(double x, double y, QColor colour) {
-    if (!std::isfinite(x) || !std::isfinite(y))
-        return;
+    if (!std::isfinite(x) || !std::isfinite(y)) return;
     const double px = x / kTwipsPerPixel;
     const double py = y / kTwipsPerPixel;
     const double radius = drawWidth_ / 2.0;

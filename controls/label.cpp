@@ -9,8 +9,7 @@ namespace controls {
 Label::Label(Form* form) : Control(form, Layer::Windowless) {}
 
 void Label::setCaption(const QString& c) {
-    if (c == caption_)
-        return;
+    if (c == caption_) return;
     caption_ = c;
     update();
     if (QAccessible::isActive()) {
@@ -30,8 +29,7 @@ void Label::setAlignment(Qt::Alignment a) {
 }
 
 void Label::paintEvent(QPaintEvent*) {
-    if (caption_.isEmpty())
-        return;
+    if (caption_.isEmpty()) return;
     QPainter p(this);
     p.setFont(font());
     p.setPen(fore_);
@@ -54,8 +52,7 @@ void Label::mouseReleaseEvent(QMouseEvent* e) {
         return;
     }
     pressed_ = false;
-    if (rect().contains(e->position().toPoint()))
-        onClick();
+    if (rect().contains(e->position().toPoint())) onClick();
     e->accept();
 }
 

@@ -34,7 +34,9 @@ private:
 };
 
 // The window as it shows on screen, in device pixels.
-inline QImage Grab(QWidget* w) { return w->grab().toImage(); }
+inline QImage Grab(QWidget* w) {
+    return w->grab().toImage();
+}
 
 // Colour of the on-screen pixel that holds the point (x, y) twips of `image`'s window.
 inline QColor PixelAt(const QImage& image, double xTwips, double yTwips) {
@@ -47,7 +49,8 @@ inline QColor PixelAt(const QImage& image, double xTwips, double yTwips) {
 // Whether two colours agree within `tolerance` in each channel: anti-aliased edges blend a
 // little of what lies beside them.
 inline bool Near(QColor a, QColor b, int tolerance) {
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
            std::abs(a.blue() - b.blue()) <= tolerance;
 }
 

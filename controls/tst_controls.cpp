@@ -28,13 +28,12 @@ private slots:
         QTest::addColumn<float>("heldLeft");
         QTest::addColumn<float>("heldTop");
         QTest::addColumn<QPoint>("pixel");
-        QTest::newRow("fraction of a pixel") << 3998.0375019 << 4201.39 << 3998.0375f
-                                             << 4201.39f << QPoint(267, 280);
+        QTest::newRow("fraction of a pixel")
+            << 3998.0375019 << 4201.39 << 3998.0375f << 4201.39f << QPoint(267, 280);
         QTest::newRow("not a number keeps the old value")
-            << std::numeric_limits<double>::quiet_NaN() << 30.0 << 100.0f << 30.0f
-            << QPoint(7, 2);
-        QTest::newRow("huge values are clamped") << 1e300 << -1e30 << 1.0e7f << -1.0e7f
-                                                 << QPoint(666667, -666667);
+            << std::numeric_limits<double>::quiet_NaN() << 30.0 << 100.0f << 30.0f << QPoint(7, 2);
+        QTest::newRow("huge values are clamped")
+            << 1e300 << -1e30 << 1.0e7f << -1.0e7f << QPoint(666667, -666667);
     }
     void geometryIsHeldExactlyInTwips() {
         QFETCH(double, left);
@@ -100,8 +99,8 @@ private slots:
         box->Move(0, 1500, 120 * 5, 100 * 5);
         box->setDisc({150 * 5, 100 * 5, {QColor(128, 255, 255), std::nullopt}});
         const QImage shot = testsupport::Grab(&f);
-        QCOMPARE(PixelAt(shot, 750, 450), QColor(255, 255, 0));   // centre
-        QCOMPARE(PixelAt(shot, 150, 450), QColor(32, 32, 32));    // beside the circle
+        QCOMPARE(PixelAt(shot, 750, 450), QColor(255, 255, 0)); // centre
+        QCOMPARE(PixelAt(shot, 150, 450), QColor(32, 32, 32));  // beside the circle
         // The anti-aliased outline, inside the circle's bounds at the top and the bottom.
         QVERIFY(testsupport::Near(PixelAt(shot, 750, 1), QColor(0, 0, 255), 24));
         QVERIFY(testsupport::Near(PixelAt(shot, 750, 900 - 1), QColor(0, 0, 255), 24));

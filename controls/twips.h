@@ -19,19 +19,20 @@ inline constexpr double kMaxTwips = 1.0e7;
 // The single-precision twips value a control holds for `v`. Values beyond the limit are
 // clamped; a value that is not a number leaves the property as it was (`current`).
 inline float ToTwips(double v, float current) {
-    if (std::isnan(v))
-        return current;
-    if (v > kMaxTwips)
-        return float(kMaxTwips);
-    if (v < -kMaxTwips)
-        return float(-kMaxTwips);
+    if (std::isnan(v)) return current;
+    if (v > kMaxTwips) return float(kMaxTwips);
+    if (v < -kMaxTwips) return float(-kMaxTwips);
     return float(v);
 }
 
 // Logical pixels for a twips value a control holds (already within the limit).
-inline int ToPixels(float twips) { return int(std::lround(double(twips) / kTwipsPerPixel)); }
+inline int ToPixels(float twips) {
+    return int(std::lround(double(twips) / kTwipsPerPixel));
+}
 
-inline double ToPixelsF(float twips) { return double(twips) / kTwipsPerPixel; }
+inline double ToPixelsF(float twips) {
+    return double(twips) / kTwipsPerPixel;
+}
 
 // Font of the layout, sized in points at the classic 96 dots per inch so that the text keeps
 // its size relative to the twips layout whatever the screen reports.

@@ -11,7 +11,9 @@
 using namespace controls;
 
 // The pictures live in a static library; naming them here keeps the linker from dropping them.
-static void InitPictures() { Q_INIT_RESOURCE(resources); }
+static void InitPictures() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace {
 
@@ -26,7 +28,9 @@ const QString kGothic = QStringLiteral("ＭＳ ゴシック");
 const QString kPGothic = QStringLiteral("ＭＳ Ｐゴシック");
 const QString kRounded = QStringLiteral("HGP平成丸ｺﾞｼｯｸ体W8");
 
-QString T(const char* utf8) { return QString::fromUtf8(utf8); }
+QString T(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 struct ButtonDesign {
     CommandButton** slot;
@@ -109,8 +113,7 @@ void frmWE::buildLayout() {
         b->setBackColor(kButtonFace);
         b->setFont(LayoutFont(kPGothic, 9));
         b->setCaption(T(d.caption));
-        if (d.tip)
-            b->setToolTip(T(d.tip));
+        if (d.tip) b->setToolTip(T(d.tip));
         b->setAccessibleName(T(d.name ? d.name : d.caption));
         *d.slot = b;
     }
@@ -191,10 +194,8 @@ void frmWE::buildLayout() {
         l->setFont(d.font);
         l->setAlignment(d.align);
         l->setCaption(T(d.caption));
-        if (d.tip)
-            l->setToolTip(T(d.tip));
-        if (!d.name.isEmpty())
-            l->setAccessibleName(d.name);
+        if (d.tip) l->setToolTip(T(d.tip));
+        if (!d.name.isEmpty()) l->setAccessibleName(d.name);
         l->setVisible(d.visible);
         *d.slot = l;
     }
@@ -223,18 +224,17 @@ void frmWE::buildLayout() {
         *d.slot = l;
     }
 
-    setZOrder({cmdSTR[3], cmdSTR[2], cmdSTR[1], cmdFrm2, cmdTendo, picMas, picSat, picJup,
-               picSun, picMon, picEth, picVns, picMrc, cmdEndWE, cmdSTP, cmdSTR[0], cmdClr,
-               cmdEthST, cmdSyo},
-              {lblTomeru, lblEthYear, Line11, Line10, lblSat, lblJup, lblMas, lblSatN, lblJupN,
-               lblMasN, Line8, Line7, Line6, lblMes, shpCom, LinTail, lblSunN, lblMrcN,
-               lblVnsN, lblEthN, Line5, Line4, Line3, Line2, lblSun, lblMrc, lblVns, lblEth,
-               lblMon, Line1, Line9, lblsyun});
+    setZOrder({cmdSTR[3], cmdSTR[2], cmdSTR[1], cmdFrm2, cmdTendo, picMas, picSat, picJup, picSun,
+               picMon, picEth, picVns, picMrc, cmdEndWE, cmdSTP, cmdSTR[0], cmdClr, cmdEthST,
+               cmdSyo},
+              {lblTomeru, lblEthYear, Line11,  Line10,  lblSat, lblJup, lblMas, lblSatN,
+               lblJupN,   lblMasN,    Line8,   Line7,   Line6,  lblMes, shpCom, LinTail,
+               lblSunN,   lblMrcN,    lblVnsN, lblEthN, Line5,  Line4,  Line3,  Line2,
+               lblSun,    lblMrc,     lblVns,  lblEth,  lblMon, Line1,  Line9,  lblsyun});
 
     // Keyboard: Tab follows the layout's order; Enter starts slowly, Esc ends.
-    const std::array focusOrder = {cmdSTR[0], cmdSTP,    cmdEthST,  cmdClr,
-                                   cmdSyo,    cmdEndWE,  cmdTendo,  cmdFrm2,
-                                   cmdSTR[1], cmdSTR[2], cmdSTR[3]};
+    const std::array focusOrder = {cmdSTR[0], cmdSTP,  cmdEthST,  cmdClr,    cmdSyo,   cmdEndWE,
+                                   cmdTendo,  cmdFrm2, cmdSTR[1], cmdSTR[2], cmdSTR[3]};
     for (std::size_t i = 1; i < focusOrder.size(); ++i)
         setTabOrder(focusOrder[i - 1], focusOrder[i]);
     setDefaultButton(cmdSTR[3]);

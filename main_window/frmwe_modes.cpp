@@ -11,7 +11,9 @@ using namespace controls;
 
 namespace {
 
-QString T(const char* utf8) { return QString::fromUtf8(utf8); }
+QString T(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 // Where each body stands on the axis in each range, with its tick line and labels placed
 // relative to its box.
@@ -64,10 +66,8 @@ void frmWE::buildRange(bool saturn) {
     ClearBodies();
     for (const RangeRow& row : kRange) {
         PictureBox* box = this->*row.box;
-        if (row.box == &frmWE::picJup)
-            picJup->setVisible(true);
-        if (row.box == &frmWE::picSat)
-            picSat->setVisible(true);
+        if (row.box == &frmWE::picJup) picJup->setVisible(true);
+        if (row.box == &frmWE::picSat) picSat->setVisible(true);
         const double x = saturn ? row.saturnX : row.marsX;
         box->setLeft(x - double(box->Width()) / 2);
         box->setTop(kAxisY - double(box->Height()) / 2);
@@ -88,8 +88,7 @@ void frmWE::buildRange(bool saturn) {
         if (row.distance) {
             Label* distance = this->*row.distance;
             distance->setLeft(double(box->Left()) + double(row.distanceOffset));
-            if (distance == lblVnsN)
-                distance->setTop(extra.venusDistanceTop);
+            if (distance == lblVnsN) distance->setTop(extra.venusDistanceTop);
         }
     }
     shpCom->setLeft(extra.cometLeft);

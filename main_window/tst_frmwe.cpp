@@ -13,24 +13,29 @@ using namespace controls;
 
 namespace {
 
-QString T(const char* utf8) { return QString::fromUtf8(utf8); }
+QString T(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 std::unique_ptr<frmWE> Open() {
     auto w = std::make_unique<frmWE>();
     w->show();
-    if (!QTest::qWaitForWindowActive(w.get()))
-        qWarning("main window did not become active");
+    if (!QTest::qWaitForWindowActive(w.get())) qWarning("main window did not become active");
     return w;
 }
 
-void Click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
+void Click(QWidget* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
 
 QPointF Centre(const PictureBox* b) {
     return {double(b->Left()) + double(b->Width()) / 2, double(b->Top()) + double(b->Height()) / 2};
 }
 
 // Half a unit in the last printed digit.
-double Digits(int n) { return 0.5 * std::pow(10.0, -n); }
+double Digits(int n) {
+    return 0.5 * std::pow(10.0, -n);
+}
 
 int CountColour(const QImage& image, QColor colour) {
     int count = 0;
@@ -42,8 +47,7 @@ int CountColour(const QImage& image, QColor colour) {
 
 bool ScaleVisible(const frmWE& w, bool visible) {
     for (QWidget* c : w.ScaleGroup())
-        if (c->isHidden() == visible)
-            return false;
+        if (c->isHidden() == visible) return false;
     return true;
 }
 
@@ -93,8 +97,7 @@ private slots:
         QTest::newRow("cmdSTR(2)") << 2 << "" << QRectF(1460, 360, 120, 252) << slow;
         QTest::newRow("cmdSTR(3)") << 3 << "" << QRectF(1610, 360, 120, 252) << slow;
         QTest::newRow("cmdSTP") << 4 << T(txt::kStop) << QRectF(1750, 240, 930, 492) << "";
-        QTest::newRow("cmdEthST") << 5 << T(txt::kHoldEarth) << QRectF(3060, 240, 1250, 492)
-                                  << "";
+        QTest::newRow("cmdEthST") << 5 << T(txt::kHoldEarth) << QRectF(3060, 240, 1250, 492) << "";
         QTest::newRow("cmdClr") << 6 << T(txt::kErase) << QRectF(4380, 240, 1100, 492) << "";
         QTest::newRow("cmdSyo") << 7 << T(txt::kToSaturn) << QRectF(5550, 240, 1100, 492) << "";
         QTest::newRow("cmdTendo") << 8 << T(txt::kEarthCentred) << QRectF(6720, 240, 1100, 492)
@@ -133,10 +136,12 @@ private slots:
         QTest::newRow("Mercury") << 2 << QPointF(4053, 4220) << QPointF(4049, 4188.6) << 1.02810
                                  << 5;
         QTest::newRow("Venus") << 3 << QPointF(3381, 4210) << QPointF(3381, 4186) << 0.35329 << 5;
-        QTest::newRow("Mars") << 4 << QPointF(1645, 4205) << QPointF(1646.3, 4187.8) << 0.08253 << 5;
+        QTest::newRow("Mars") << 4 << QPointF(1645, 4205) << QPointF(1646.3, 4187.8) << 0.08253
+                              << 5;
         QTest::newRow("Jupiter") << 5 << QPointF(8090, 4240) << QPointF(8090, 4248.7) << 0.09790
                                  << 5;
-        QTest::newRow("Saturn") << 6 << QPointF(9580, 4205) << QPointF(9580, 4211.5) << 0.04452 << 5;
+        QTest::newRow("Saturn") << 6 << QPointF(9580, 4205) << QPointF(9580, 4211.5) << 0.04452
+                                << 5;
         QTest::newRow("comet") << 7 << QPointF(10530, 7030) << QPointF(10525, 7034) << 0.03052 << 5;
     }
     void startUpStateFromThePictures() {
@@ -166,8 +171,8 @@ private slots:
         auto w = Open();
         QCOMPARE(QApplication::focusWidget(), w->cmdSTR[0]);
         // Tab walks the buttons in the layout's order and comes back round.
-        const QWidget* order[] = {w->cmdSTP,    w->cmdEthST,  w->cmdClr,    w->cmdSyo,
-                                  w->cmdEndWE,  w->cmdTendo,  w->cmdSTR[1], w->cmdSTR[2],
+        const QWidget* order[] = {w->cmdSTP,    w->cmdEthST, w->cmdClr,    w->cmdSyo,
+                                  w->cmdEndWE,  w->cmdTendo, w->cmdSTR[1], w->cmdSTR[2],
                                   w->cmdSTR[3], w->cmdSTR[0]};
         for (const QWidget* next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -193,9 +198,9 @@ private slots:
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
             QVERIFY(a);
             const QString name = a->text(QAccessible::Name);
-            QVERIFY2(!name.isEmpty(), qPrintable(c->geometry().topLeft().isNull()
-                                                     ? QStringLiteral("unnamed")
-                                                     : name));
+            QVERIFY2(
+                !name.isEmpty(),
+                qPrintable(c->geometry().topLeft().isNull() ? QStringLiteral("unnamed") : name));
             // Japanese or a number: no English leaks through.
             bool ok = false;
             for (QChar ch : name)

@@ -5,7 +5,9 @@
 namespace sim {
 
 namespace {
-double sq(double v) { return v * v; }
+double sq(double v) {
+    return v * v;
+}
 
 void place(Body& b, Point centre, double dx, double dy) {
     b.Xn = centre.x;

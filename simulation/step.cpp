@@ -5,7 +5,9 @@
 namespace sim {
 
 namespace {
-double sq(double v) { return v * v; }
+double sq(double v) {
+    return v * v;
+}
 } // namespace
 
 void StepBody(double Xs, double Ys, Body& b) {
@@ -24,8 +26,7 @@ void StepBody(double Xs, double Ys, Body& b) {
 bool StepBodyChecked(double Xs, double Ys, Body& b) {
     Body next = b;
     StepBody(Xs, Ys, next);
-    if (!std::isfinite(next.Xn) || !std::isfinite(next.Yn) || !std::isfinite(next.Vn))
-        return false;
+    if (!std::isfinite(next.Xn) || !std::isfinite(next.Yn) || !std::isfinite(next.Vn)) return false;
     b = next;
     return true;
 }

@@ -18,8 +18,9 @@ struct StartRow {
     double Vn;
     int vnDigits; // decimals printed for the magnitude
 };
-void PrintTo(const StartRow& c, std::ostream* os) { *os << c.name; }
-
+void PrintTo(const StartRow& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class StartUp : public testing::TestWithParam<StartRow> {};
 

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ostream>
 #include <limits>
+#include <ostream>
 
 using sim::Body;
 using sim::StepBody;
@@ -13,9 +13,13 @@ using sim::StepBody;
 namespace {
 
 // Tolerance of a worked figure: half a unit in its last printed digit.
-constexpr double digits(int n) { return 0.5 * std::pow(10.0, -n); }
+constexpr double digits(int n) {
+    return 0.5 * std::pow(10.0, -n);
+}
 
-double radius(const Body& b, double cx, double cy) { return std::hypot(b.Xn - cx, b.Yn - cy); }
+double radius(const Body& b, double cx, double cy) {
+    return std::hypot(b.Xn - cx, b.Yn - cy);
+}
 
 TEST(StepBody, WorkedStepOnUnitCircleOfThousand) {
     Body b{1000, -10, 1000, 0, 0.4};
@@ -49,8 +53,9 @@ struct OrbitCase {
     int steps;
     double minR, maxR; // the bounds quoted, to their printed digits
 };
-void PrintTo(const OrbitCase& c, std::ostream* os) { *os << c.name; }
-
+void PrintTo(const OrbitCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class BoundedOrbit : public testing::TestWithParam<OrbitCase> {};
 
@@ -69,15 +74,15 @@ TEST_P(BoundedOrbit, StaysWithinItsRing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BoundedOrbit,
-    testing::Values(OrbitCase{"speed20radius1000", 0, 0, {1000, -20, 1000, 0, 0.4}, 3000, 989.8,
-                              1009.8},
-                    OrbitCase{"earthLikeMarsRange",
-                              5005,
-                              4215,
-                              {2677.5, 4197.5, 2677.5, 4217.5, 0.172},
-                              730 * 4,
-                              2317.8,
-                              2333.3}),
+    testing::Values(
+        OrbitCase{"speed20radius1000", 0, 0, {1000, -20, 1000, 0, 0.4}, 3000, 989.8, 1009.8},
+        OrbitCase{"earthLikeMarsRange",
+                  5005,
+                  4215,
+                  {2677.5, 4197.5, 2677.5, 4217.5, 0.172},
+                  730 * 4,
+                  2317.8,
+                  2333.3}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(StepBody, EarthLikeOrbitCrossesTheLineEvery730Steps) {

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <ostream>
 #include <limits>
+#include <ostream>
 
 namespace {
 
@@ -13,7 +13,9 @@ using sim::NearMiss;
 using sim::State;
 using sim::TickInputs;
 
-constexpr double digits(int n) { return 0.5 * std::pow(10.0, -n); }
+constexpr double digits(int n) {
+    return 0.5 * std::pow(10.0, -n);
+}
 
 TickInputs DesignInputs() {
     TickInputs in;
@@ -48,7 +50,7 @@ TEST(Tick, FirstTickFromStartUp) {
     EXPECT_NEAR(s.Mrc.Xp, 4052.86, digits(9));
     EXPECT_NEAR(s.Mrc.Xn, 4057.8975019, digits(7));
     // Mercury is drawn where it stood before the nudge.
-    EXPECT_EQ(r.Mrc.left, float(4058.0375019 - 60) );
+    EXPECT_EQ(r.Mrc.left, float(4058.0375019 - 60));
     // The Earth's dot is its display point; the others' the centre of the placed box.
     EXPECT_EQ(r.Eth.dotX, float(s.Eth.Xn));
     EXPECT_EQ(r.Mon.dotX, float(double(r.Mon.left) + 50));
@@ -162,8 +164,9 @@ struct MissCase {
     double mrc, vns, eth, mas, jup, sat; // distances of each planet from the comet
     NearMiss expected;
 };
-void PrintTo(const MissCase& c, std::ostream* os) { *os << c.name; }
-
+void PrintTo(const MissCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class NearMissOrder : public testing::TestWithParam<MissCase> {};
 
@@ -191,8 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
         MissCase{"venusAtItsLimitIsNoMiss", false, far, 200, far, far, far, far, NearMiss::None},
         MissCase{"earthBeforeNearerMars", false, far, far, 199, 10, far, far, NearMiss::Earth},
         MissCase{"mercuryAt180IsNoMiss", false, 180, far, far, 179.9, far, far, NearMiss::Mars},
-        MissCase{"hiddenJupiterSilencesSaturn", true, far, far, far, far, 240, 100,
-                 NearMiss::None},
+        MissCase{"hiddenJupiterSilencesSaturn", true, far, far, far, far, 240, 100, NearMiss::None},
         MissCase{"hiddenSaturnAlone", true, far, far, far, far, far, 100, NearMiss::None},
         MissCase{"jupiterShown", false, far, far, far, far, 240, 100, NearMiss::Jupiter},
         MissCase{"saturnShown", false, far, far, far, far, 250, 249, NearMiss::Saturn}),
