@@ -13,9 +13,33 @@ namespace controls {
 
 namespace {
 
+// A label reads as text; one that can be clicked (the revolution counter) as a button whose
+// press does what the click does.
 class LabelAccessible final : public QAccessibleWidget {
 public:
     explicit LabelAccessible(Label* l) : QAccessibleWidget(l, QAccessible::StaticText) {}
+
+    // Asked each time: the interface may be made before the click handler is given.
+    QAccessible::Role role() const override {
+        return static_cast<Label*>(widget())->Clickable() ? QAccessible::Button
+                                                          : QAccessible::StaticText;
+    }
+
+    QStringList actionNames() const override {
+        auto* l = static_cast<Label*>(widget());
+        QStringList names = QAccessibleWidget::actionNames();
+        if (l->Clickable())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString& action) override {
+        auto* l = static_cast<Label*>(widget());
+        if (action == pressAction() && l->Clickable())
+            l->Click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
 
     QString text(QAccessible::Text t) const override {
         auto* l = static_cast<Label*>(widget());

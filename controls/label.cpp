@@ -1,6 +1,7 @@
 #include "label.h"
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -18,6 +19,12 @@ void Label::setCaption(const QString& c) {
     }
 }
 
+void Label::setClickHandler(std::function<void()> handler) {
+    onClick_ = std::move(handler);
+    setFocusPolicy(onClick_ ? Qt::StrongFocus : Qt::NoFocus);
+    setCursor(onClick_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
 void Label::setForeColor(QColor c) {
     fore_ = c;
     update();
@@ -29,8 +36,13 @@ void Label::setAlignment(Qt::Alignment a) {
 }
 
 void Label::paintEvent(QPaintEvent*) {
-    if (caption_.isEmpty()) return;
     QPainter p(this);
+    if (hasFocus()) {
+        p.setPen(QPen(fore_, 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (caption_.isEmpty())
+        return;
     p.setFont(font());
     p.setPen(fore_);
     // Text starts at the top and wraps inside the label's width; what does not fit is cut off.
@@ -38,7 +50,7 @@ void Label::paintEvent(QPaintEvent*) {
 }
 
 void Label::mousePressEvent(QMouseEvent* e) {
-    if (!onClick || e->button() != Qt::LeftButton) {
+    if (!onClick_ || e->button() != Qt::LeftButton) {
         e->ignore();
         return;
     }
@@ -47,13 +59,24 @@ void Label::mousePressEvent(QMouseEvent* e) {
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* e) {
-    if (!onClick || !pressed_) {
+    if (!onClick_ || !pressed_) {
         e->ignore();
         return;
     }
     pressed_ = false;
-    if (rect().contains(e->position().toPoint())) onClick();
+    if (rect().contains(e->position().toPoint()))
+        onClick_();
     e->accept();
+}
+
+void Label::keyPressEvent(QKeyEvent* e) {
+    const int k = e->key();
+    if (onClick_ && (k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter)) {
+        onClick_();
+        e->accept();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 } // namespace controls

@@ -18,15 +18,23 @@ public:
     Qt::Alignment Alignment() const { return align_; }
     void setAlignment(Qt::Alignment a);
 
-    // Click handler; a label without one lets clicks through to the window.
-    std::function<void()> onClick;
+    // A label with a click handler can also be focused with Tab and pressed with Space or
+    // Enter; one without lets clicks through to the window.
+    void setClickHandler(std::function<void()> handler);
+    bool Clickable() const { return bool(onClick_); }
+    void Click() {
+        if (onClick_)
+            onClick_();
+    }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    std::function<void()> onClick_;
     QString caption_;
     QColor fore_{0, 0, 0};
     Qt::Alignment align_ = Qt::AlignLeft;

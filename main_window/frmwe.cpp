@@ -69,7 +69,7 @@ frmWE::frmWE() {
     connect(cmdEthST, &QAbstractButton::clicked, this, [this] { cmdEthST_Click(); });
     connect(cmdFrm2, &QAbstractButton::clicked, this, [this] { cmdFrm2_Click(); });
     connect(cmdEndWE, &QAbstractButton::clicked, this, [this] { cmdEndWE_Click(); });
-    lblEthYear->onClick = [this] { lblEthYear_Click(); };
+    lblEthYear->setClickHandler([this] { lblEthYear_Click(); });
     Form_Load();
     cmdSTR[0]->setFocus();
 }

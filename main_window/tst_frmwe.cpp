@@ -173,11 +173,17 @@ private slots:
         // Tab walks the buttons in the layout's order and comes back round.
         const QWidget* order[] = {w->cmdSTP,    w->cmdEthST, w->cmdClr,    w->cmdSyo,
                                   w->cmdEndWE,  w->cmdTendo, w->cmdSTR[1], w->cmdSTR[2],
-                                  w->cmdSTR[3], w->cmdSTR[0]};
+                                  w->cmdSTR[3], w->lblEthYear, w->cmdSTR[0]};
         for (const QWidget* next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next); // cmdFrm2 is disabled: skipped
         }
+        // The counter, reached by Tab, is reset with Space.
+        w->s.n = 3;
+        w->lblEthYear->setCaption(QStringLiteral("3"));
+        QTest::keyClick(w->lblEthYear, Qt::Key_Space);
+        QCOMPARE(w->lblEthYear->Caption(), QStringLiteral("0"));
+        QCOMPARE(int(w->s.n), 0);
         // Enter clicks the focused button; with none focused, the slowest start button.
         QTest::keyClick(w->cmdSTR[0], Qt::Key_Return);
         QCOMPARE(w->TmrWE.Interval(), 40);
@@ -211,8 +217,10 @@ private slots:
                  T(txt::a11y::kSlow1));
         QCOMPARE(QAccessible::queryAccessibleInterface(w.picJup)->role(), QAccessible::Graphic);
         QAccessibleInterface* year = QAccessible::queryAccessibleInterface(w.lblEthYear);
-        QCOMPARE(year->role(), QAccessible::StaticText);
+        QCOMPARE(year->role(), QAccessible::Button); // it can be pressed to reset the count
         QCOMPARE(year->text(QAccessible::Value), QStringLiteral("0"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.lblSun)->role(),
+                 QAccessible::StaticText);
     }
 
     // --- Run controls ---

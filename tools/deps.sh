@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev libgl-dev libcanberra-dev
     libgtest-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-motoya-l-maruberi
+    desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -1,0 +1,36 @@
+#!/bin/bash
+# Builds the release, installs it into a scratch folder, builds the .deb, unpacks it into a
+# scratch root and starts the installed program on the offscreen platform.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+cmake --preset release >/dev/null
+cmake --build --preset release
+DESTDIR="$scratch/install" cmake --install build/release --prefix /usr >/dev/null
+for f in usr/bin/wakusei \
+         usr/share/applications/io.github.wakusei.Wakusei.desktop \
+         usr/share/metainfo/io.github.wakusei.Wakusei.metainfo.xml \
+         usr/share/icons/hicolor/16x16/apps/io.github.wakusei.Wakusei.png \
+         usr/share/icons/hicolor/256x256/apps/io.github.wakusei.Wakusei.png \
+         usr/share/icons/hicolor/scalable/apps/io.github.wakusei.Wakusei.svg; do
+    [ -f "$scratch/install/$f" ] || { echo "not installed: $f"; exit 1; }
+done
+desktop-file-validate "$scratch/install/usr/share/applications/io.github.wakusei.Wakusei.desktop"
+appstreamcli validate --no-net "$scratch/install/usr/share/metainfo/io.github.wakusei.Wakusei.metainfo.xml"
+
+(cd build/release && cpack -G DEB >/dev/null)
+deb=$(ls build/release/wakusei_*.deb | head -n 1)
+dpkg-deb --info "$deb" | grep -E 'Package|Version|Depends'
+dpkg-deb --info "$deb" | grep -q 'libqt6widgets6' || { echo "no Qt dependency"; exit 1; }
+dpkg-deb --info "$deb" | grep -q 'fonts-ipafont-gothic' || { echo "no font dependency"; exit 1; }
+dpkg -x "$deb" "$scratch/root"
+
+# Started and still running after three seconds is a good start; an early exit is a failure.
+set +e
+QT_QPA_PLATFORM=offscreen timeout 3 "$scratch/root/usr/bin/wakusei"
+rc=$?
+set -e
+[ $rc -eq 124 ] || { echo "installed program exited early ($rc)"; exit 1; }
+echo "package OK: $deb"
