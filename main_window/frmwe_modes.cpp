@@ -5,8 +5,6 @@
 #include "init.h"
 #include "texts.h"
 
-#include <initializer_list>
-
 using namespace controls;
 
 namespace {
@@ -110,14 +108,7 @@ void frmWE::buildRange(bool saturn) {
     s.yo = false;
     cmdSyo->setCaption(T(txt::kToMars));
     InitBodies();
-    // A faster Moon and a stronger Sun fit the Earth's circular orbit at 1000 twips
-    // (20 squared over 1000); the planets' pull follows from the Earth's. The comet keeps
-    // the weaker pull it was given.
-    s.Mon.Yp = s.Mon.Yn - 10.2;
-    s.Eth.Vn = 0.4;
-    s.Mon.Vn = 0.8;
-    for (sim::Body* b : {&s.Mrc, &s.Vns, &s.Mas, &s.Jup, &s.Sat})
-        b->Vn = sim::PullFromEarth(s, b->Xn);
+    sim::OuterRangePull(s);
     Line9->setPoints(6960, kAxisY, 11900, kAxisY);
     Line10->setVisible(false);
     Line11->setVisible(false);

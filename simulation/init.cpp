@@ -54,6 +54,14 @@ void InitBodies(State& s, const PictureCentres& c) {
     s.Com.Vn = PullFromEarth(s, s.Com.Xn);
 }
 
+void OuterRangePull(State& s) {
+    s.Mon.Yp = s.Mon.Yn - 10.2;
+    s.Eth.Vn = 0.4;
+    s.Mon.Vn = 0.8;
+    for (Body* b : {&s.Mrc, &s.Vns, &s.Mas, &s.Jup, &s.Sat})
+        b->Vn = PullFromEarth(s, b->Xn);
+}
+
 void ClearBodies(State& s) {
     s.SunXn = 0;
     s.SunYn = 0;

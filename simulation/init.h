@@ -17,6 +17,11 @@ void InitBodies(State& s, const PictureCentres& c);
 // the horizontal separations from the Sun.
 double PullFromEarth(const State& s, double x);
 
+// The outer range's motion after InitBodies: a faster Moon and a stronger Sun that fit the
+// Earth's circular orbit at 1000 twips, the planets' pull following from the Earth's. The comet
+// keeps the pull InitBodies gave it.
+void OuterRangePull(State& s);
+
 // Zeroes the Sun and the five variables of every moving body; nothing else.
 void ClearBodies(State& s);
 
