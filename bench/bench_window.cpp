@@ -14,9 +14,11 @@ namespace {
 
 void WindowTick(benchmark::State& state) {
     frmWE w;
-    if (state.range(0) == 1) w.cmdSyo->click(); // the outer range: two more planets to move
+    if (state.range(0) == 1)
+        w.cmdSyo->click(); // the outer range: two more planets to move
     w.show();
-    if (!QTest::qWaitForWindowExposed(&w)) state.SkipWithError("window not exposed");
+    if (!QTest::qWaitForWindowExposed(&w))
+        state.SkipWithError("window not exposed");
     w.HideScale();
     QCoreApplication::processEvents();
     for (auto _ : state) {

@@ -62,8 +62,10 @@ public:
 };
 
 QAccessibleInterface* factory(const QString& key, QObject* object) {
-    if (key != QLatin1String("QWidget")) return nullptr;
-    if (auto* l = dynamic_cast<Label*>(object)) return new LabelAccessible(l);
+    if (key != QLatin1String("QWidget"))
+        return nullptr;
+    if (auto* l = dynamic_cast<Label*>(object))
+        return new LabelAccessible(l);
     if (dynamic_cast<PictureBox*>(object) || dynamic_cast<Shape*>(object) ||
         dynamic_cast<Line*>(object) || dynamic_cast<Image*>(object))
         return new GraphicAccessible(static_cast<QWidget*>(object));

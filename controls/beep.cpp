@@ -17,15 +17,18 @@ class SystemBeep final : public BeepSink {
 public:
     ~SystemBeep() override {
 #ifdef WAKUSEI_HAVE_CANBERRA
-        if (ctx_) ca_context_destroy(ctx_);
+        if (ctx_)
+            ca_context_destroy(ctx_);
 #endif
     }
 
     void beep() override {
         const QString platform = QGuiApplication::platformName();
-        if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) return;
+        if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+            return;
 #ifdef WAKUSEI_HAVE_CANBERRA
-        if (!ctx_ && ca_context_create(&ctx_) != CA_SUCCESS) ctx_ = nullptr;
+        if (!ctx_ && ca_context_create(&ctx_) != CA_SUCCESS)
+            ctx_ = nullptr;
         if (ctx_ && ca_context_play(ctx_, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
                                     "near miss", nullptr) == CA_SUCCESS)
             return;

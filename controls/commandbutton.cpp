@@ -11,7 +11,8 @@ CommandButton::CommandButton(Form* form) : Control(form, Layer::Windowed) {
 }
 
 void CommandButton::setCaption(const QString& c) {
-    if (c != text()) setText(c); // repaints itself
+    if (c != text())
+        setText(c); // repaints itself
 }
 
 void CommandButton::setBackColor(QColor c) {

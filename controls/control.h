@@ -16,7 +16,8 @@ template <class W> class Control : public W {
 public:
     Control(Form* form, Layer layer) : W(form) {
         form->registerControl(this, layer);
-        if (layer == Layer::Windowless) this->setAttribute(Qt::WA_TranslucentBackground);
+        if (layer == Layer::Windowless)
+            this->setAttribute(Qt::WA_TranslucentBackground);
     }
 
     float Left() const { return l_; }
@@ -47,7 +48,8 @@ protected:
     }
     void relayout() {
         const QRect r = pixelRect();
-        if (r != this->geometry()) this->setGeometry(r);
+        if (r != this->geometry())
+            this->setGeometry(r);
     }
 
 private:

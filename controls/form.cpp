@@ -62,7 +62,8 @@ void Form::growDrawing() {
 }
 
 void Form::PSet(double x, double y, QColor colour) {
-    if (!std::isfinite(x) || !std::isfinite(y)) return;
+    if (!std::isfinite(x) || !std::isfinite(y))
+        return;
     const double px = x / kTwipsPerPixel;
     const double py = y / kTwipsPerPixel;
     const double radius = drawWidth_ / 2.0;

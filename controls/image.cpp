@@ -15,7 +15,8 @@ void Image::setPicture(const QImage& picture) {
 }
 
 void Image::paintEvent(QPaintEvent*) {
-    if (picture_.isNull() || width() <= 0 || height() <= 0) return;
+    if (picture_.isNull() || width() <= 0 || height() <= 0)
+        return;
     const qreal dpr = devicePixelRatioF();
     const QSize device = size() * dpr;
     if (scaled_.size() != device) {

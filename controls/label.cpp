@@ -10,7 +10,8 @@ namespace controls {
 Label::Label(Form* form) : Control(form, Layer::Windowless) {}
 
 void Label::setCaption(const QString& c) {
-    if (c == caption_) return;
+    if (c == caption_)
+        return;
     caption_ = c;
     update();
     if (QAccessible::isActive()) {

@@ -46,7 +46,8 @@ QPointF Line::end(float x, float y) const {
 }
 
 void Line::paintEvent(QPaintEvent*) {
-    if (x1_ == x2_ && y1_ == y2_) return; // a line of zero length shows nothing
+    if (x1_ == x2_ && y1_ == y2_)
+        return; // a line of zero length shows nothing
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, x1_ != x2_ && y1_ != y2_);
     p.setPen(QPen(colour_, width_, Qt::SolidLine, Qt::FlatCap));

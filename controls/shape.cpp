@@ -6,7 +6,8 @@ namespace controls {
 
 void PaintCircle(QPainter& p, const QRectF& bounds, const CircleStyle& style) {
     const double d = std::min(bounds.width(), bounds.height());
-    if (d <= 0) return;
+    if (d <= 0)
+        return;
     const QRectF circle(bounds.center().x() - d / 2, bounds.center().y() - d / 2, d, d);
     p.setRenderHint(QPainter::Antialiasing);
     if (style.fill) {

@@ -19,9 +19,12 @@ inline constexpr double kMaxTwips = 1.0e7;
 // The single-precision twips value a control holds for `v`. Values beyond the limit are
 // clamped; a value that is not a number leaves the property as it was (`current`).
 inline float ToTwips(double v, float current) {
-    if (std::isnan(v)) return current;
-    if (v > kMaxTwips) return float(kMaxTwips);
-    if (v < -kMaxTwips) return float(-kMaxTwips);
+    if (std::isnan(v))
+        return current;
+    if (v > kMaxTwips)
+        return float(kMaxTwips);
+    if (v < -kMaxTwips)
+        return float(-kMaxTwips);
     return float(v);
 }
 

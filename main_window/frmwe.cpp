@@ -16,7 +16,9 @@ using namespace controls;
 
 namespace {
 
-QString T(const char* utf8) { return QString::fromUtf8(utf8); }
+QString T(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 sim::Point Centre(const PictureBox* c) {
     return {double(c->Left()) + double(c->Width()) / 2, double(c->Top()) + double(c->Height()) / 2};
@@ -59,9 +61,8 @@ constexpr int kIntervals[4] = {40, 60, 100, 180};
 frmWE::frmWE() {
     buildLayout();
     for (int i = 0; i < 4; ++i)
-        connect(cmdSTR[std::size_t(i)], &QAbstractButton::clicked, this, [this, i] {
-            cmdSTR_Click(i);
-        });
+        connect(cmdSTR[std::size_t(i)], &QAbstractButton::clicked, this,
+                [this, i] { cmdSTR_Click(i); });
     connect(cmdSTP, &QAbstractButton::clicked, this, [this] { cmdSTP_Click(); });
     connect(cmdClr, &QAbstractButton::clicked, this, [this] { cmdClr_Click(); });
     connect(cmdSyo, &QAbstractButton::clicked, this, [this] { cmdSyo_Click(); });
@@ -86,7 +87,9 @@ void frmWE::Form_Load() {
     sim::StartUpFlags(s);
 }
 
-void frmWE::Form_Resize() { lblMes->setTop(ScaleHeight() - 700); }
+void frmWE::Form_Resize() {
+    lblMes->setTop(ScaleHeight() - 700);
+}
 
 void frmWE::resizeEvent(QResizeEvent* e) {
     Form::resizeEvent(e);
@@ -108,12 +111,14 @@ void frmWE::InitBodies() {
     sim::InitBodies(s, c);
 }
 
-void frmWE::ClearBodies() { sim::ClearBodies(s); }
+void frmWE::ClearBodies() {
+    sim::ClearBodies(s);
+}
 
 std::vector<QWidget*> frmWE::ScaleGroup() const {
-    return {lblMon,  lblEth,  lblSun,  lblVns,  lblMrc,  lblMas, lblJup, lblSat, lblsyun,
-            lblEthN, lblSunN, lblVnsN, lblMrcN, lblMasN, lblJupN, lblSatN, Line1, Line2,
-            Line3,   Line4,   Line5,   Line6,   Line7,   Line8,  Line9,  Line10, Line11};
+    return {lblMon,  lblEth,  lblSun,  lblVns,  lblMrc,  lblMas,  lblJup,  lblSat, lblsyun,
+            lblEthN, lblSunN, lblVnsN, lblMrcN, lblMasN, lblJupN, lblSatN, Line1,  Line2,
+            Line3,   Line4,   Line5,   Line6,   Line7,   Line8,   Line9,   Line10, Line11};
 }
 
 void frmWE::ShowScale() {
@@ -152,7 +157,25 @@ void frmWE::cmdClr_Click() {
     cmdSTP->setFocus();
 }
 
-void frmWE::cmdFrm2_Click() {}
+void frmWE::cmdFrm2_Click() {
+    // Not loaded (never opened, or closed since): create it, which runs its start-up.
+    if (!earthView_)
+        earthView_ = new frmTendo({picEth, picMon, picSun, picMrc, picVns, picMas, picJup, picSat,
+                                   shpCom, LinTail, &TmrWE, ScaleGroup()},
+                                  this);
+    earthView_->show();
+    frmTendo& v = *earthView_;
+    if (TmrWE.Interval() != 0) {
+        v.tmrTendo.setInterval(40);
+        v.cmdStop->setCaption(T(txt::kViewStop));
+        v.shpKodo->setVisible(false);
+        for (Label* l : v.NameLabels())
+            l->setVisible(false);
+    } else {
+        v.cmdStop->setCaption(T(txt::kViewMove));
+        v.Teisi = true;
+    }
+}
 
 void frmWE::placeBody(PictureBox* box, float left, float top, int colour) {
     box->Move(left, top);
@@ -213,9 +236,13 @@ void frmWE::TmrWE_Timer() {
     }
 }
 
-void frmWE::TmrMes_Timer() { lblMes->setVisible(false); }
+void frmWE::TmrMes_Timer() {
+    lblMes->setVisible(false);
+}
 
-void frmWE::cmdEndWE_Click() { endProgram(); }
+void frmWE::cmdEndWE_Click() {
+    endProgram();
+}
 
 void frmWE::closeEvent(QCloseEvent* e) {
     endProgram();
@@ -229,6 +256,8 @@ void frmWE::endProgram() {
     // Nothing runs after this: no more ticks, no message timer, every window closed.
     TmrWE.setInterval(0);
     TmrMes.setInterval(0);
+    if (earthView_)
+        earthView_->close();
     hide();
     QCoreApplication::quit();
 }

@@ -4,12 +4,15 @@
 
 #include "commandbutton.h"
 #include "form.h"
+#include "frmtendo.h"
 #include "label.h"
 #include "line.h"
 #include "picturebox.h"
 #include "shape.h"
 #include "state.h"
 #include "timer.h"
+
+#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -50,9 +53,8 @@ public:
 
     controls::Label *lblSun = nullptr, *lblMrc = nullptr, *lblVns = nullptr, *lblEth = nullptr,
                     *lblMon = nullptr, *lblMas = nullptr, *lblJup = nullptr, *lblSat = nullptr;
-    controls::Label *lblSunN = nullptr, *lblMrcN = nullptr, *lblVnsN = nullptr,
-                    *lblEthN = nullptr, *lblMasN = nullptr, *lblJupN = nullptr,
-                    *lblSatN = nullptr;
+    controls::Label *lblSunN = nullptr, *lblMrcN = nullptr, *lblVnsN = nullptr, *lblEthN = nullptr,
+                    *lblMasN = nullptr, *lblJupN = nullptr, *lblSatN = nullptr;
     controls::Label* lblsyun = nullptr;
     controls::Line *Line1 = nullptr, *Line2 = nullptr, *Line3 = nullptr, *Line4 = nullptr,
                    *Line5 = nullptr, *Line6 = nullptr, *Line7 = nullptr, *Line8 = nullptr,
@@ -84,6 +86,9 @@ public:
     // The 27 controls of the distance scale, in the order they are shown and hidden.
     std::vector<QWidget*> ScaleGroup() const;
 
+    // The Earth view while it is loaded, or null.
+    frmTendo* EarthView() const { return earthView_; }
+
 protected:
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -95,4 +100,5 @@ private:
     void endProgram();
 
     bool ending_ = false;
+    QPointer<frmTendo> earthView_; // created and loaded on first use, deleted when closed
 };

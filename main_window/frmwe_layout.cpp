@@ -113,8 +113,11 @@ void frmWE::buildLayout() {
         b->setBackColor(kButtonFace);
         b->setFont(LayoutFont(kPGothic, 9));
         b->setCaption(T(d.caption));
-        if (d.tip) b->setToolTip(T(d.tip));
-        b->setAccessibleName(T(d.name ? d.name : d.caption));
+        if (d.tip)
+            b->setToolTip(T(d.tip));
+        // A button with a caption is named by it, so that its name follows each new caption.
+        if (d.name)
+            b->setAccessibleName(T(d.name));
         *d.slot = b;
     }
 
@@ -194,8 +197,10 @@ void frmWE::buildLayout() {
         l->setFont(d.font);
         l->setAlignment(d.align);
         l->setCaption(T(d.caption));
-        if (d.tip) l->setToolTip(T(d.tip));
-        if (!d.name.isEmpty()) l->setAccessibleName(d.name);
+        if (d.tip)
+            l->setToolTip(T(d.tip));
+        if (!d.name.isEmpty())
+            l->setAccessibleName(d.name);
         l->setVisible(d.visible);
         *d.slot = l;
     }

@@ -64,8 +64,10 @@ void frmWE::buildRange(bool saturn) {
     ClearBodies();
     for (const RangeRow& row : kRange) {
         PictureBox* box = this->*row.box;
-        if (row.box == &frmWE::picJup) picJup->setVisible(true);
-        if (row.box == &frmWE::picSat) picSat->setVisible(true);
+        if (row.box == &frmWE::picJup)
+            picJup->setVisible(true);
+        if (row.box == &frmWE::picSat)
+            picSat->setVisible(true);
         const double x = saturn ? row.saturnX : row.marsX;
         box->setLeft(x - double(box->Width()) / 2);
         box->setTop(kAxisY - double(box->Height()) / 2);
@@ -86,7 +88,8 @@ void frmWE::buildRange(bool saturn) {
         if (row.distance) {
             Label* distance = this->*row.distance;
             distance->setLeft(double(box->Left()) + double(row.distanceOffset));
-            if (distance == lblVnsN) distance->setTop(extra.venusDistanceTop);
+            if (distance == lblVnsN)
+                distance->setTop(extra.venusDistanceTop);
         }
     }
     shpCom->setLeft(extra.cometLeft);

@@ -20,7 +20,8 @@ QString T(const char* utf8) {
 std::unique_ptr<frmWE> Open() {
     auto w = std::make_unique<frmWE>();
     w->show();
-    if (!QTest::qWaitForWindowActive(w.get())) qWarning("main window did not become active");
+    if (!QTest::qWaitForWindowActive(w.get()))
+        qWarning("main window did not become active");
     return w;
 }
 
@@ -47,7 +48,8 @@ int CountColour(const QImage& image, QColor colour) {
 
 bool ScaleVisible(const frmWE& w, bool visible) {
     for (QWidget* c : w.ScaleGroup())
-        if (c->isHidden() == visible) return false;
+        if (c->isHidden() == visible)
+            return false;
     return true;
 }
 
@@ -120,7 +122,12 @@ private slots:
         QCOMPARE(QRectF(b->Left(), b->Top(), b->Width(), b->Height()), geometry);
         QCOMPARE(b->toolTip(), tip);
         QCOMPARE(b->BackColor(), QColor(128, 255, 255));
-        QVERIFY(!b->accessibleName().isEmpty());
+        // Named by its caption, or by its own name where it has none.
+        const QString name =
+            QAccessible::queryAccessibleInterface(const_cast<CommandButton*>(b))->text(
+                QAccessible::Name);
+        QCOMPARE(name, caption.isEmpty() ? b->accessibleName() : caption);
+        QVERIFY(!name.isEmpty());
         QVERIFY(!b->isHidden());
     }
 
@@ -171,8 +178,8 @@ private slots:
         auto w = Open();
         QCOMPARE(QApplication::focusWidget(), w->cmdSTR[0]);
         // Tab walks the buttons in the layout's order and comes back round.
-        const QWidget* order[] = {w->cmdSTP,    w->cmdEthST, w->cmdClr,    w->cmdSyo,
-                                  w->cmdEndWE,  w->cmdTendo, w->cmdSTR[1], w->cmdSTR[2],
+        const QWidget* order[] = {w->cmdSTP,    w->cmdEthST,   w->cmdClr,    w->cmdSyo,
+                                  w->cmdEndWE,  w->cmdTendo,   w->cmdSTR[1], w->cmdSTR[2],
                                   w->cmdSTR[3], w->lblEthYear, w->cmdSTR[0]};
         for (const QWidget* next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -219,8 +226,7 @@ private slots:
         QAccessibleInterface* year = QAccessible::queryAccessibleInterface(w.lblEthYear);
         QCOMPARE(year->role(), QAccessible::Button); // it can be pressed to reset the count
         QCOMPARE(year->text(QAccessible::Value), QStringLiteral("0"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.lblSun)->role(),
-                 QAccessible::StaticText);
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.lblSun)->role(), QAccessible::StaticText);
     }
 
     // --- Run controls ---
@@ -240,6 +246,9 @@ private slots:
         Click(w->cmdSTR[std::size_t(index)]);
         QCOMPARE(w->TmrWE.Interval(), interval);
         QCOMPARE(w->cmdSTR[0]->Caption(), T(txt::kResume));
+        // A screen reader hears the new caption.
+        QCOMPARE(QAccessible::queryAccessibleInterface(w->cmdSTR[0])->text(QAccessible::Name),
+                 T(txt::kResume));
         QCOMPARE(QApplication::focusWidget(), w->cmdSTP);
         QVERIFY(!w->cmdSyo->isEnabled());
         QVERIFY(ScaleVisible(*w, false));

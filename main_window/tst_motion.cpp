@@ -43,10 +43,12 @@ void Ticks(frmWE& w, int n) {
 bool AllFinite(const frmWE& w) {
     for (const sim::Body* b :
          {&w.s.Eth, &w.s.Mon, &w.s.Mrc, &w.s.Vns, &w.s.Mas, &w.s.Jup, &w.s.Sat, &w.s.Com})
-        if (!std::isfinite(b->Xn) || !std::isfinite(b->Yn) || !std::isfinite(b->Vn)) return false;
+        if (!std::isfinite(b->Xn) || !std::isfinite(b->Yn) || !std::isfinite(b->Vn))
+            return false;
     for (const PictureBox* p :
          {w.picEth, w.picMon, w.picSun, w.picMrc, w.picVns, w.picMas, w.picJup, w.picSat})
-        if (!std::isfinite(p->Left()) || !std::isfinite(p->Top())) return false;
+        if (!std::isfinite(p->Left()) || !std::isfinite(p->Top()))
+            return false;
     return std::isfinite(w.LinTail->X2()) && std::isfinite(w.LinTail->Y2());
 }
 

@@ -26,7 +26,8 @@ void StepBody(double Xs, double Ys, Body& b) {
 bool StepBodyChecked(double Xs, double Ys, Body& b) {
     Body next = b;
     StepBody(Xs, Ys, next);
-    if (!std::isfinite(next.Xn) || !std::isfinite(next.Yn) || !std::isfinite(next.Vn)) return false;
+    if (!std::isfinite(next.Xn) || !std::isfinite(next.Yn) || !std::isfinite(next.Vn))
+        return false;
     b = next;
     return true;
 }

@@ -33,7 +33,8 @@ Placement place(double x, double y, BoxSize size) {
 void nudgeMercury(State& s, BoxSize size) {
     const double left = s.Mrc.Xn - double(size.w) / 2;
     const double top = s.Mrc.Yn - double(size.h) / 2;
-    if (!(top >= 4200 && top < 4250)) return;
+    if (!(top >= 4200 && top < 4250))
+        return;
     const double limit = s.Syo ? 1600 : 4010;
     const double shift = s.Syo ? 0.5 : 0.14;
     if (left < limit) {
@@ -45,9 +46,12 @@ void nudgeMercury(State& s, BoxSize size) {
 } // namespace
 
 float ToControl(double v) {
-    if (std::isnan(v)) return 0.0f;
-    if (v > kMaxControlTwips) return float(kMaxControlTwips);
-    if (v < -kMaxControlTwips) return float(-kMaxControlTwips);
+    if (std::isnan(v))
+        return 0.0f;
+    if (v > kMaxControlTwips)
+        return float(kMaxControlTwips);
+    if (v < -kMaxControlTwips)
+        return float(-kMaxControlTwips);
     return float(v);
 }
 
@@ -60,13 +64,19 @@ NearMiss CheckNearMiss(const State& s) {
     auto within = [&c](const Body& b, double limit) {
         return distance(c.Xn, c.Yn, b.Xn, b.Yn) < limit;
     };
-    if (within(s.Mrc, 180)) return NearMiss::Mercury;
-    if (within(s.Vns, 200)) return NearMiss::Venus;
-    if (within(s.Eth, 200)) return NearMiss::Earth;
-    if (within(s.Mas, 180)) return NearMiss::Mars;
+    if (within(s.Mrc, 180))
+        return NearMiss::Mercury;
+    if (within(s.Vns, 200))
+        return NearMiss::Venus;
+    if (within(s.Eth, 200))
+        return NearMiss::Earth;
+    if (within(s.Mas, 180))
+        return NearMiss::Mars;
     // A hidden Jupiter ends the check silently, even with Saturn near.
-    if (within(s.Jup, 250)) return s.yo ? NearMiss::None : NearMiss::Jupiter;
-    if (within(s.Sat, 250)) return s.yo ? NearMiss::None : NearMiss::Saturn;
+    if (within(s.Jup, 250))
+        return s.yo ? NearMiss::None : NearMiss::Jupiter;
+    if (within(s.Sat, 250))
+        return s.yo ? NearMiss::None : NearMiss::Saturn;
     return NearMiss::None;
 }
 
@@ -97,10 +107,12 @@ TickResult Tick(State& s, const TickInputs& in) {
 
         if (s.Eth.Yn > s.SunYn && s.m == 1) {
             // The counter holds at its largest value rather than wrapping round.
-            if (s.n < std::numeric_limits<std::int16_t>::max()) ++s.n;
+            if (s.n < std::numeric_limits<std::int16_t>::max())
+                ++s.n;
             s.m = 0;
         }
-        if (s.Eth.Yn < s.SunYn) s.m = 1;
+        if (s.Eth.Yn < s.SunYn)
+            s.m = 1;
     }
 
     s.Mon.Xp += moveX;

@@ -23,7 +23,8 @@ void PrintTo(const RangeCase& c, std::ostream* os) {
 }
 
 State StartIn(const RangeCase& c) {
-    if (!c.outer) return sim::testing_data::StartUpState();
+    if (!c.outer)
+        return sim::testing_data::StartUpState();
     // The outer range as its switch lays it out: every box centred on the axis.
     State s;
     s.ComXnp = -0.6;
@@ -68,10 +69,13 @@ TEST_P(LongRun, EarthKeepsItsYearAndTheCometItsOrbit) {
     for (long t = 1; t <= 1'000'000; ++t) {
         const std::int16_t n = s.n;
         sim::Tick(s, in);
-        if (s.n != n) counted.push_back(t);
+        if (s.n != n)
+            counted.push_back(t);
         const double r = s.RComn;
-        if (t > 2 && r1 < r2 && r1 < r) perihelia.push_back(r1);
-        if (t > 2 && r1 > r2 && r1 > r) aphelia.push_back(r1);
+        if (t > 2 && r1 < r2 && r1 < r)
+            perihelia.push_back(r1);
+        if (t > 2 && r1 > r2 && r1 > r)
+            aphelia.push_back(r1);
         r2 = r1;
         r1 = r;
     }
