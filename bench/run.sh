@@ -30,3 +30,6 @@ done
 
 echo "== tick rate at 40 ms over 10 s (Xvfb)"
 xvfb-run -a -s "-screen 0 1280x1024x24" $b/bench_tick_rate 2>/dev/null
+
+echo "== CPU share and peak memory while running at 25 ticks per second (Xvfb)"
+xvfb-run -a -s "-screen 0 1280x1024x24" $b/bench_running 2>/dev/null

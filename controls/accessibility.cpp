@@ -1,5 +1,6 @@
 #include "accessibility.h"
 
+#include "form.h"
 #include "image.h"
 #include "label.h"
 #include "line.h"
@@ -56,6 +57,15 @@ public:
     }
 };
 
+// A top-level window reads as a window named by its title.
+class WindowAccessible final : public QAccessibleWidget {
+public:
+    explicit WindowAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Window) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? widget()->windowTitle() : QAccessibleWidget::text(t);
+    }
+};
+
 class GraphicAccessible final : public QAccessibleWidget {
 public:
     explicit GraphicAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
@@ -64,6 +74,8 @@ public:
 QAccessibleInterface* factory(const QString& key, QObject* object) {
     if (key != QLatin1String("QWidget"))
         return nullptr;
+    if (auto* f = dynamic_cast<Form*>(object); f && f->isWindow())
+        return new WindowAccessible(f);
     if (auto* l = dynamic_cast<Label*>(object))
         return new LabelAccessible(l);
     if (dynamic_cast<PictureBox*>(object) || dynamic_cast<Shape*>(object) ||
@@ -72,7 +84,23 @@ QAccessibleInterface* factory(const QString& key, QObject* object) {
     return nullptr;
 }
 
+std::function<void(QWidget*)>& observer() {
+    static std::function<void(QWidget*)> o;
+    return o;
+}
+
 } // namespace
+
+void Announce(QWidget* control) {
+    QAccessibleEvent alert(control, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert); // nothing happens while no reader listens
+    if (observer())
+        observer()(control);
+}
+
+void SetAnnouncementObserver(std::function<void(QWidget*)> o) {
+    observer() = std::move(o);
+}
 
 void InstallAccessibility() {
     static bool installed = false;

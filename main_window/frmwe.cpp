@@ -1,11 +1,11 @@
 #include "frmwe.h"
 
+#include "accessibility.h"
 #include "beep.h"
 #include "init.h"
 #include "texts.h"
 #include "tick.h"
 
-#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 
@@ -229,10 +229,7 @@ void frmWE::TmrWE_Timer() {
         lblMes->setCaption(T(Message(r.nearMiss)));
         Beep();
         TmrMes.setInterval(3500);
-        if (QAccessible::isActive()) {
-            QAccessibleEvent alert(lblMes, QAccessible::Alert);
-            QAccessible::updateAccessibility(&alert);
-        }
+        Announce(lblMes);
     }
 }
 

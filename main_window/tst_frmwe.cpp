@@ -123,9 +123,8 @@ private slots:
         QCOMPARE(b->toolTip(), tip);
         QCOMPARE(b->BackColor(), QColor(128, 255, 255));
         // Named by its caption, or by its own name where it has none.
-        const QString name =
-            QAccessible::queryAccessibleInterface(const_cast<CommandButton*>(b))->text(
-                QAccessible::Name);
+        const QString name = QAccessible::queryAccessibleInterface(const_cast<CommandButton*>(b))
+                                 ->text(QAccessible::Name);
         QCOMPARE(name, caption.isEmpty() ? b->accessibleName() : caption);
         QVERIFY(!name.isEmpty());
         QVERIFY(!b->isHidden());

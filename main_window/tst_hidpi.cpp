@@ -1,6 +1,7 @@
 // The windows on a high-DPI screen: run with QT_SCALE_FACTOR=2 (set by the test's
 // registration), everything is drawn at twice the device pixels, nothing moves in twips.
 
+#include "frmtendo.h"
 #include "frmwe.h"
 #include "testsupport.h"
 
@@ -53,6 +54,27 @@ private slots:
         QCOMPARE(d.pixelColor(x + 2, y), w.BackColor());
         QCOMPARE(d.pixelColor(x - 1, y), w.BackColor());
         QCOMPARE(testsupport::PixelAt(testsupport::Grab(&w), 3007, 6007), QBColor(9));
+    }
+
+    void earthViewAtTwiceTheScale() {
+        frmWE w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.cmdTendo->click();
+        w.cmdFrm2->click();
+        frmTendo* v = w.EarthView();
+        QVERIFY(v && QTest::qWaitForWindowExposed(v));
+        const QImage shot = testsupport::Grab(v);
+        QCOMPARE(shot.size(), QSize(1118, 1014)); // 559 × 507 logical pixels
+        QCOMPARE(v->Hankei, 3255.0);              // the geometry is the twips one
+        // The Sun of the chart, at the top of the ecliptic circle, drawn at full resolution.
+        QCOMPARE(testsupport::PixelAt(shot, v->TyusinX, v->TyusinY - v->Hankei),
+                 QColor(255, 255, 0));
+        // The constellations hidden: plain sky beside the Earth picture.
+        v->cmdKesu->click();
+        const QImage plain = testsupport::Grab(v);
+        QCOMPARE(testsupport::PixelAt(plain, v->TyusinX + 1500, v->TyusinY + 700), v->BackColor());
+        v->close();
     }
 };
 

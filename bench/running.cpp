@@ -1,0 +1,62 @@
+// The program running for twenty seconds at 25 ticks per second, as a class would leave it on
+// the projector: the share of one core it takes and its peak memory. Once with the main window
+// alone, once with the Earth view open and following the motion as well.
+
+#include "accessibility.h"
+#include "fonts.h"
+#include "frmtendo.h"
+#include "frmwe.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+double CpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+long PeakKiB() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    controls::InstallFontSubstitutions();
+    controls::InstallAccessibility();
+    frmWE w;
+    w.show();
+
+    QElapsedTimer wall;
+    double cpu0 = 0;
+    auto measure = [&](const char* what, auto next) {
+        cpu0 = CpuSeconds();
+        wall.restart();
+        QTimer::singleShot(20000, [&, what, next] {
+            const double share = (CpuSeconds() - cpu0) / (double(wall.nsecsElapsed()) / 1e9);
+            std::printf("%s: %.1f %% of one core, peak memory %.1f MiB\n", what, share * 100,
+                        double(PeakKiB()) / 1024);
+            next();
+        });
+    };
+    QTimer::singleShot(1000, [&] {
+        w.cmdSTR[0]->click();
+        measure("main window running", [&] {
+            w.cmdTendo->click();
+            w.cmdFrm2->click();
+            measure("with the Earth view running", [] { QCoreApplication::exit(0); });
+        });
+    });
+    return QApplication::exec();
+}
