@@ -9,7 +9,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("wakusei"));
-    QApplication::setApplicationDisplayName(QString::fromUtf8("惑星の動き"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.wakusei.Wakusei"));
     controls::InstallFontSubstitutions();
     controls::InstallAccessibility();

@@ -1,6 +1,7 @@
 #include "shape.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace controls {
 
@@ -30,6 +31,16 @@ Shape::Shape(Form* form) : Control(form, Layer::Windowless) {
 void Shape::setStyle(const CircleStyle& s) {
     style_ = s;
     update();
+}
+
+// From the pixel that holds the left edge to the one that holds the right edge, so that no part
+// of the circle (drawn at its exact place) is cut off by rounding.
+QRect Shape::pixelRect() const {
+    const int left = int(std::floor(ToPixelsF(Left())));
+    const int top = int(std::floor(ToPixelsF(Top())));
+    const int right = int(std::ceil(ToPixelsF(Left() + Width())));
+    const int bottom = int(std::ceil(ToPixelsF(Top() + Height())));
+    return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
 }
 
 void Shape::paintEvent(QPaintEvent*) {

@@ -25,6 +25,7 @@ public:
     void setStyle(const CircleStyle& s);
 
 protected:
+    QRect pixelRect() const override;
     void paintEvent(QPaintEvent* e) override;
 
 private:

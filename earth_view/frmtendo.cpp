@@ -229,6 +229,7 @@ void frmTendo::closeEvent(QCloseEvent* e) {
         HideMainScale();
     // Unload: the timer stops now, and the window with its state is deleted once closed.
     tmrTendo.setInterval(0);
+    loaded_ = false;
     e->accept();
 }
 

@@ -90,6 +90,9 @@ public:
     double OuterWidth() const;
     double OuterHeight() const;
 
+    // False from the moment the window is closed, while Qt has yet to delete it.
+    bool Loaded() const { return loaded_; }
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
@@ -99,4 +102,5 @@ private:
     void HideMainScale();
 
     MainWindowView main_;
+    bool loaded_ = true;
 };

@@ -159,12 +159,15 @@ void frmWE::cmdClr_Click() {
 
 void frmWE::cmdFrm2_Click() {
     // Not loaded (never opened, or closed since): create it, which runs its start-up.
-    if (!earthView_)
-        earthView_ = new frmTendo({picEth, picMon, picSun, picMrc, picVns, picMas, picJup, picSat,
-                                   shpCom, LinTail, &TmrWE, ScaleGroup()},
-                                  this);
-    earthView_->show();
-    frmTendo& v = *earthView_;
+    frmTendo* view = EarthView();
+    if (!view) {
+        view = new frmTendo({picEth, picMon, picSun, picMrc, picVns, picMas, picJup, picSat, shpCom,
+                             LinTail, &TmrWE, ScaleGroup()},
+                            this);
+        earthView_ = view;
+    }
+    view->show();
+    frmTendo& v = *view;
     if (TmrWE.Interval() != 0) {
         v.tmrTendo.setInterval(40);
         v.cmdStop->setCaption(T(txt::kViewStop));
@@ -177,10 +180,10 @@ void frmWE::cmdFrm2_Click() {
     }
 }
 
-void frmWE::placeBody(PictureBox* box, float left, float top, int colour) {
-    box->Move(left, top);
-    PSet(double(box->Left()) + double(box->Width()) / 2,
-         double(box->Top()) + double(box->Height()) / 2, QBColor(colour));
+// Moves a picture and draws its trail dot at its centre after the move.
+void frmWE::placeBody(PictureBox* box, const sim::Placement& at, int colour) {
+    box->Move(at.left, at.top);
+    PSet(at.dotX, at.dotY, QBColor(colour));
 }
 
 void frmWE::TmrWE_Timer() {
@@ -201,21 +204,24 @@ void frmWE::TmrWE_Timer() {
     if (r.earthAdvanced) {
         picEth->Move(r.Eth.left, r.Eth.top);
         PSet(r.Eth.dotX, r.Eth.dotY, QBColor(kBlue));
-        lblEthYear->setCaption(QString::number(s.n));
+        if (s.n != shownYear_) {
+            lblEthYear->setCaption(QString::number(s.n));
+            shownYear_ = s.n;
+        }
     }
-    placeBody(picMon, r.Mon.left, r.Mon.top, kOlive);
-    placeBody(picSun, r.Sun.left, r.Sun.top, kYellow);
-    placeBody(picMrc, r.Mrc.left, r.Mrc.top, kTeal);
-    placeBody(picVns, r.Vns.left, r.Vns.top, kSilver);
-    placeBody(picMas, r.Mas.left, r.Mas.top, kMaroon);
+    placeBody(picMon, r.Mon, kOlive);
+    placeBody(picSun, r.Sun, kYellow);
+    placeBody(picMrc, r.Mrc, kTeal);
+    placeBody(picVns, r.Vns, kSilver);
+    placeBody(picMas, r.Mas, kMaroon);
     if (!r.outerPlanets) {
         picJup->setVisible(false);
         picSat->setVisible(false);
     } else {
         picJup->setVisible(true);
-        placeBody(picJup, r.Jup.left, r.Jup.top, kTeal);
+        placeBody(picJup, r.Jup, kTeal);
         picSat->setVisible(true);
-        placeBody(picSat, r.Sat.left, r.Sat.top, kTeal);
+        placeBody(picSat, r.Sat, kTeal);
     }
     shpCom->setVisible(true);
     LinTail->setVisible(true);
@@ -253,8 +259,8 @@ void frmWE::endProgram() {
     // Nothing runs after this: no more ticks, no message timer, every window closed.
     TmrWE.setInterval(0);
     TmrMes.setInterval(0);
-    if (earthView_)
-        earthView_->close();
+    if (frmTendo* view = EarthView())
+        view->close();
     hide();
     QCoreApplication::quit();
 }

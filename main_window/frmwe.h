@@ -10,6 +10,7 @@
 #include "picturebox.h"
 #include "shape.h"
 #include "state.h"
+#include "tick.h"
 #include "timer.h"
 
 #include <QPointer>
@@ -87,7 +88,10 @@ public:
     std::vector<QWidget*> ScaleGroup() const;
 
     // The Earth view while it is loaded, or null.
-    frmTendo* EarthView() const { return earthView_; }
+    frmTendo* EarthView() const {
+        frmTendo* view = earthView_.data();
+        return view && view->Loaded() ? view : nullptr;
+    }
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -96,9 +100,10 @@ protected:
 private:
     void buildLayout();
     void buildRange(bool saturn);
-    void placeBody(controls::PictureBox* box, const float left, const float top, int colour);
+    void placeBody(controls::PictureBox* box, const sim::Placement& at, int colour);
     void endProgram();
 
     bool ending_ = false;
+    std::int16_t shownYear_ = 0;   // the count lblEthYear shows, so that it is written on change
     QPointer<frmTendo> earthView_; // created and loaded on first use, deleted when closed
 };

@@ -147,5 +147,6 @@ void frmWE::cmdEthST_Click() {
 
 void frmWE::lblEthYear_Click() {
     lblEthYear->setCaption(QStringLiteral("0"));
+    shownYear_ = 0;
     s.n = 0; // the revolution in progress goes on: m is left alone
 }

@@ -37,7 +37,7 @@ void Walk(QAccessibleInterface* root, std::vector<Node>& out) {
 
 bool Japanese(const QString& s) {
     for (QChar c : s)
-        if (c.unicode() >= 0x3000 || c.isDigit())
+        if (c.unicode() >= 0x3000)
             return true;
     return false;
 }

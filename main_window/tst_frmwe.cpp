@@ -6,7 +6,9 @@
 #include <QTest>
 
 #include <cmath>
+#include <map>
 #include <memory>
+#include <vector>
 
 using testsupport::PixelAt;
 using namespace controls;
@@ -213,10 +215,10 @@ private slots:
             QVERIFY2(
                 !name.isEmpty(),
                 qPrintable(c->geometry().topLeft().isNull() ? QStringLiteral("unnamed") : name));
-            // Japanese or a number: no English leaks through.
+            // Japanese: no control name or English leaks through.
             bool ok = false;
             for (QChar ch : name)
-                ok = ok || ch.unicode() >= 0x3000 || ch.isDigit();
+                ok = ok || ch.unicode() >= 0x3000;
             QVERIFY2(ok, qPrintable(name));
         }
         QCOMPARE(QAccessible::queryAccessibleInterface(w.cmdSTR[1])->text(QAccessible::Name),
@@ -226,6 +228,88 @@ private slots:
         QCOMPARE(year->role(), QAccessible::Button); // it can be pressed to reset the count
         QCOMPARE(year->text(QAccessible::Value), QStringLiteral("0"));
         QCOMPARE(QAccessible::queryAccessibleInterface(w.lblSun)->role(), QAccessible::StaticText);
+    }
+
+    void layering() {
+        frmWE w;
+        // Children are kept in stacking order, bottom first.
+        const QObjectList stack = w.children();
+        auto index = [&stack](const QWidget* c) { return stack.indexOf(c); };
+        const std::vector<QWidget*> windowed = {
+            w.cmdSTR[3], w.cmdSTR[2], w.cmdSTR[1], w.cmdFrm2,  w.cmdTendo, w.picMas, w.picSat,
+            w.picJup,    w.picSun,    w.picMon,    w.picEth,   w.picVns,   w.picMrc, w.cmdEndWE,
+            w.cmdSTP,    w.cmdSTR[0], w.cmdClr,    w.cmdEthST, w.cmdSyo};
+        const std::vector<QWidget*> windowless = {
+            w.lblTomeru, w.lblEthYear, w.Line11,  w.Line10,  w.lblSat,  w.lblJup,  w.lblMas,
+            w.lblSatN,   w.lblJupN,    w.lblMasN, w.Line8,   w.Line7,   w.Line6,   w.lblMes,
+            w.shpCom,    w.LinTail,    w.lblSunN, w.lblMrcN, w.lblVnsN, w.lblEthN, w.Line5,
+            w.Line4,     w.Line3,      w.Line2,   w.lblSun,  w.lblMrc,  w.lblVns,  w.lblEth,
+            w.lblMon,    w.Line1,      w.Line9,   w.lblsyun};
+        for (const auto* list : {&windowed, &windowless})
+            for (std::size_t i = 1; i < list->size(); ++i)
+                QVERIFY2(index((*list)[i - 1]) > index((*list)[i]), qPrintable(QString::number(i)));
+        QVERIFY(index(windowed.back()) > index(windowless.front()));
+    }
+
+    void labelsAndLinesAtTheirDesignValues_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QRectF>("geometry");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<int>("pixelSize");
+        QTest::addColumn<bool>("bold");
+        const QColor white(255, 255, 255);
+        QTest::newRow("lblEthYear")
+            << "0" << QRectF(2600, 480, 372, 180) << QColor(192, 192, 255) << 12 << false;
+        QTest::newRow("lblTomeru") << T(txt::kPleaseStop) << QRectF(5520, 840, 1000, 252)
+                                   << QColor(255, 0, 0) << 10 << false;
+        QTest::newRow("lblMon") << T(txt::kMoon) << QRectF(2340, 3720, 372, 252) << white << 12
+                                << false;
+        QTest::newRow("lblVns") << T(txt::kVenus) << QRectF(3240, 3696, 372, 252) << white << 12
+                                << false;
+        QTest::newRow("lblMas") << T(txt::kMars) << QRectF(1390, 3700, 492, 204) << white << 12
+                                << false;
+        QTest::newRow("lblSunN") << "0.0" << QRectF(4880, 5160, 372, 252) << white << 14 << true;
+        QTest::newRow("lblEthN") << "1.0" << QRectF(2530, 5160, 492, 252) << white << 14 << true;
+        QTest::newRow("lblSatN") << "9.5" << QRectF(9450, 5160, 372, 252) << white << 14 << true;
+    }
+    void labelsAndLinesAtTheirDesignValues() {
+        QFETCH(QString, caption);
+        QFETCH(QRectF, geometry);
+        QFETCH(QColor, colour);
+        QFETCH(int, pixelSize);
+        QFETCH(bool, bold);
+        frmWE w;
+        const std::map<QByteArray, const Label*> labels = {
+            {"lblEthYear", w.lblEthYear}, {"lblTomeru", w.lblTomeru}, {"lblMon", w.lblMon},
+            {"lblVns", w.lblVns},         {"lblMas", w.lblMas},       {"lblSunN", w.lblSunN},
+            {"lblEthN", w.lblEthN},       {"lblSatN", w.lblSatN}};
+        const Label* l = labels.at(QTest::currentDataTag());
+        QCOMPARE(l->Caption(), caption);
+        QCOMPARE(QRectF(l->Left(), l->Top(), l->Width(), l->Height()), geometry);
+        QCOMPARE(l->ForeColor(), colour);
+        QCOMPARE(l->font().pixelSize(), pixelSize); // points at 96 dots per inch
+        QCOMPARE(l->font().bold(), bold);
+
+        // The lines of the scale and the comet's tail, by their end points.
+        struct L {
+            const Line* line;
+            QLineF at;
+            QColor colour;
+            int width;
+        };
+        const QColor scale(0, 0, 192), pale(192, 192, 255);
+        for (const L& e : {L{w.Line1, {456, 4200, 6960, 4200}, scale, 1},
+                           L{w.Line3, {3370, 4500, 3370, 5050}, scale, 1},
+                           L{w.Line8, {9580, 4500, 9580, 5050}, scale, 1},
+                           L{w.Line9, {7200, 4200, 10080, 4200}, scale, 1},
+                           L{w.Line10, {7164, 3840, 6720, 4680}, pale, 2},
+                           L{w.Line11, {7380, 3840, 6960, 4680}, pale, 2}}) {
+            QCOMPARE(QLineF(e.line->X1(), e.line->Y1(), e.line->X2(), e.line->Y2()), e.at);
+            QCOMPARE(e.line->BorderColor(), e.colour);
+            QCOMPARE(e.line->BorderWidth(), e.width);
+        }
+        QCOMPARE(w.LinTail->BorderColor(), pale);
+        QCOMPARE(w.LinTail->BorderWidth(), 2);
     }
 
     // --- Run controls ---

@@ -288,8 +288,13 @@ private slots:
 
     void twoSwitchesEndOnTheMarsRangeTable() {
         frmWE w;
-        w.lblEthYear->setCaption(QStringLiteral("5")); // as if counted
-        w.s.n = 5;
+        // Five revolutions counted: the fifth completed by this tick.
+        const double y = w.s.SunYn - 1;
+        w.s.Eth = {w.s.Eth.Xn, y - 20, w.s.Eth.Xn, y, 0};
+        w.s.m = 1;
+        w.s.n = 4;
+        w.TmrWE_Timer();
+        QCOMPARE(w.lblEthYear->Caption(), QStringLiteral("5"));
         Click(w.cmdSyo);
         Click(w.cmdSyo);
         QVERIFY(w.s.yo && !w.s.Syo);

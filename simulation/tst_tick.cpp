@@ -230,3 +230,49 @@ TEST(TickFaults, NoAbsurdNumberReachesAControl) {
 }
 
 } // namespace
+
+namespace {
+
+struct NudgeCase {
+    const char* name;
+    bool outer;       // Syo
+    double left, top; // Mercury's corner after its step (box 120 × 100)
+    double shift;
+};
+void PrintTo(const NudgeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class MercuryNudge : public testing::TestWithParam<NudgeCase> {};
+
+TEST_P(MercuryNudge, OnlyInsideItsWindow) {
+    const NudgeCase& c = GetParam();
+    State s;
+    s.SunXn = 20000; // far away: Mercury moves in a straight line
+    s.SunYn = 20000;
+    s.Syo = c.outer;
+    s.yo = !c.outer;
+    s.Ethstop = true;
+    const double x = c.left + 60, y = c.top + 50;
+    s.Mrc = {x, y - 2, x, y - 1, 0}; // the step lands it on (x, y)
+    s.Com = {0, 0, 0, 0, 0};
+    TickInputs in = DesignInputs();
+    sim::Tick(s, in);
+    EXPECT_EQ(s.Mrc.Xn, x - c.shift);
+    EXPECT_EQ(s.Mrc.Xp, x - c.shift);
+    EXPECT_EQ(s.Mrc.Yn, y);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, MercuryNudge,
+    testing::Values(NudgeCase{"innerTopEdgeIsInside", false, 4000, 4200, 0.14},
+                    NudgeCase{"innerBottomEdgeIsOutside", false, 4000, 4250, 0},
+                    NudgeCase{"innerJustAbove", false, 4000, 4199.5, 0},
+                    NudgeCase{"innerLimitIsOutside", false, 4010, 4220, 0},
+                    NudgeCase{"innerFarLeft", false, 100, 4249.5, 0.14},
+                    NudgeCase{"outerInside", true, 1599.5, 4200, 0.5},
+                    NudgeCase{"outerLimitIsOutside", true, 1600, 4220, 0},
+                    NudgeCase{"outerIgnoresTheInnerLimit", true, 3000, 4220, 0}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+} // namespace
