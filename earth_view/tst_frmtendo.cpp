@@ -71,7 +71,10 @@ class TestFrmTendo : public QObject {
         if (!w.cmdFrm2->isEnabled())
             Click(w.cmdTendo);
         Click(w.cmdFrm2);
-        return w.EarthView();
+        frmTendo* v = w.EarthView();
+        if (!v)
+            qFatal("the Earth view did not open");
+        return v;
     }
 
 private slots:

@@ -22,9 +22,10 @@ appstreamcli validate --no-net "$scratch/install/usr/share/metainfo/io.github.wa
 
 (cd build/release && cpack -G DEB >/dev/null)
 deb=$(ls build/release/wakusei_*.deb | head -n 1)
-dpkg-deb --info "$deb" | grep -E 'Package|Version|Depends'
-dpkg-deb --info "$deb" | grep -q 'libqt6widgets6' || { echo "no Qt dependency"; exit 1; }
-dpkg-deb --info "$deb" | grep -q 'fonts-ipafont-gothic' || { echo "no font dependency"; exit 1; }
+info=$(dpkg-deb --info "$deb")
+grep -E 'Package|Version|Depends' <<<"$info"
+grep -q 'libqt6widgets6' <<<"$info" || { echo "no Qt dependency"; exit 1; }
+grep -q 'fonts-ipafont-gothic' <<<"$info" || { echo "no font dependency"; exit 1; }
 dpkg -x "$deb" "$scratch/root"
 
 # Started and still running after three seconds is a good start; an early exit is a failure.
