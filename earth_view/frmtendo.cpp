@@ -1,5 +1,6 @@
 #include "frmtendo.h"
 
+#include "design.h"
 #include "texts.h"
 
 #include <QCloseEvent>
@@ -16,10 +17,6 @@ constexpr double kPi = 3.1416;
 
 // Any body, the comet shape or a label: they all move the same way.
 using Movable = Control<QWidget>;
-
-QString T(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 double CentreX(const Movable* c) {
     return double(c->Left()) + double(c->Width()) / 2;
@@ -172,7 +169,7 @@ void frmTendo::cmdStop_Click() {
     if (!Teisi) {
         tmrTendo.setInterval(0);
         main_.TmrWE->setInterval(0);
-        cmdStop->setCaption(T(txt::kViewMove));
+        cmdStop->setCaption(Utf8(txt::kViewMove));
         lblEth2->setVisible(true);
         for (const Beside& b : {Beside{lblSun2, picSun2, 350}, Beside{lblMon2, picMon2, 350},
                                 Beside{lblMrc2, picMrc2, 150}, Beside{lblVns2, picVns2, 150},
@@ -187,7 +184,7 @@ void frmTendo::cmdStop_Click() {
         }
         placeBeside({lblCom2, shpCom2, 150});
     } else {
-        cmdStop->setCaption(T(txt::kViewStop));
+        cmdStop->setCaption(Utf8(txt::kViewStop));
         tmrTendo.setInterval(40);
         main_.TmrWE->setInterval(40);
         shpKodo->setVisible(false);
@@ -200,14 +197,14 @@ void frmTendo::cmdStop_Click() {
 
 void frmTendo::cmdKesu_Click() {
     if (!Kesu) {
-        cmdKesu->setCaption(T(txt::kShowStars));
+        cmdKesu->setCaption(Utf8(txt::kShowStars));
         imgTendo->setVisible(false);
         shpTenku->setVisible(true);
         imgTikyu->setLeft(TyusinX - double(imgTikyu->Width()) / 2 + 20);
         imgTikyu->setTop(TyusinY - double(imgTikyu->Height()) / 2 + 7);
         imgTikyu->setVisible(true);
     } else {
-        cmdKesu->setCaption(T(txt::kHideStars));
+        cmdKesu->setCaption(Utf8(txt::kHideStars));
         imgTendo->setWidth(OuterWidth());
         imgTendo->setHeight(OuterHeight() - 300);
         imgTendo->setLeft(TyusinX - double(imgTendo->Width()) / 2);

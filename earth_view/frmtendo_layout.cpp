@@ -1,11 +1,11 @@
 // The Earth view's controls at their design values.
 
+#include "design.h"
 #include "frmtendo.h"
 #include "texts.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QImageReader>
 #include <QPalette>
 
 #include <array>
@@ -33,28 +33,10 @@ const QString kPGothic = QStringLiteral("ＭＳ Ｐゴシック");
 constexpr double kFrameWidth = 120;
 constexpr double kFrameHeight = 405;
 
-QString T(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 struct ButtonDesign {
     CommandButton** slot;
     const char* caption;
     float left, top, width, height;
-};
-
-struct DiscDesign {
-    float width, height;
-    QColor fill;
-    std::optional<QColor> outline;
-};
-
-struct BoxDesign {
-    PictureBox** slot;
-    float left, top, width, height;
-    const char* name;
-    std::optional<DiscDesign> disc;
-    const char* picture;
 };
 
 struct CircleDesign {
@@ -78,12 +60,6 @@ struct LabelDesign {
     float left, top, width;
 };
 
-QImage LoadPicture(const char* path) {
-    QImageReader reader(QString::fromLatin1(path));
-    QImage image = reader.read();
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
-
 } // namespace
 
 double frmTendo::OuterWidth() const {
@@ -95,7 +71,7 @@ double frmTendo::OuterHeight() const {
 
 void frmTendo::buildLayout() {
     InitPictures();
-    setWindowTitle(T(txt::kEarthViewCaption));
+    setWindowTitle(Utf8(txt::kEarthViewCaption));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/frmTendo.ico")));
     setBackColor(kSky);
     setFont(QApplication::font());
@@ -115,38 +91,30 @@ void frmTendo::buildLayout() {
         b->Move(d.left, d.top, d.width, d.height);
         b->setBackColor(kButtonFace);
         b->setFont(QApplication::font());
-        b->setCaption(T(d.caption));
+        b->setCaption(Utf8(d.caption));
         *d.slot = b;
     }
     // 閉じる keeps its caption, so it is its name. The other two are left without a fixed
     // name: a button's accessible name is then its caption, which their handlers change.
-    cmdClos->setAccessibleName(T(txt::kClose));
+    cmdClos->setAccessibleName(Utf8(txt::kClose));
 
-    const BoxDesign boxes[] = {
-        {&picSun2, 3864, 430, 300, 300, txt::kSun,
-         DiscDesign{300, 300, QColor(255, 255, 0), windowText}, nullptr},
-        {&picMon2, 820, 3500, 300, 300, txt::kMoon,
-         DiscDesign{300, 300, QColor(255, 255, 192), QColor(128, 128, 255)}, nullptr},
-        {&picMrc2, 1350, 5200, 120, 100, txt::kMercury,
-         DiscDesign{150, 100, QColor(128, 255, 255), QColor(64, 64, 255)}, nullptr},
-        {&picVns2, 2400, 6180, 130, 130, txt::kVenus,
-         DiscDesign{130, 130, QColor(255, 255, 255), QColor(96, 96, 255)}, nullptr},
-        {&picMas2, 5600, 6100, 130, 130, txt::kMars,
-         DiscDesign{120, 120, QColor(255, 128, 128), windowText}, nullptr},
-        {&picJup2, 6550, 5100, 220, 180, txt::kJupiter, std::nullopt, ":/pictures/jupiter.gif"},
-        {&picSat2, 7000, 3450, 200, 130, txt::kSaturn, std::nullopt, ":/pictures/saturn.gif"},
-    };
-    for (const BoxDesign& d : boxes) {
-        auto* box = new PictureBox(this);
-        box->Move(d.left, d.top, d.width, d.height);
-        box->setBackColor(kBoxBack);
-        if (d.disc)
-            box->setDisc({d.disc->width, d.disc->height, {d.disc->fill, d.disc->outline}});
-        else
-            box->setPicture(LoadPicture(d.picture));
-        box->setAccessibleName(T(d.name));
-        *d.slot = box;
-    }
+    BuildBoxes(
+        this,
+        {
+            {&picSun2, 3864, 430, 300, 300, txt::kSun,
+             DiscDesign{300, 300, QColor(255, 255, 0), windowText}, nullptr},
+            {&picMon2, 820, 3500, 300, 300, txt::kMoon,
+             DiscDesign{300, 300, QColor(255, 255, 192), QColor(128, 128, 255)}, nullptr},
+            {&picMrc2, 1350, 5200, 120, 100, txt::kMercury,
+             DiscDesign{150, 100, QColor(128, 255, 255), QColor(64, 64, 255)}, nullptr},
+            {&picVns2, 2400, 6180, 130, 130, txt::kVenus,
+             DiscDesign{130, 130, QColor(255, 255, 255), QColor(96, 96, 255)}, nullptr},
+            {&picMas2, 5600, 6100, 130, 130, txt::kMars,
+             DiscDesign{120, 120, QColor(255, 128, 128), windowText}, nullptr},
+            {&picJup2, 6550, 5100, 220, 180, txt::kJupiter, std::nullopt, ":/pictures/jupiter.gif"},
+            {&picSat2, 7000, 3450, 200, 130, txt::kSaturn, std::nullopt, ":/pictures/saturn.gif"},
+        },
+        kBoxBack);
 
     const CircleDesign circles[] = {
         {&shpCom2, 4050, 6650, 60, 60, {kWhite, std::nullopt}, txt::kComet},
@@ -163,7 +131,7 @@ void frmTendo::buildLayout() {
         auto* s = new Shape(this);
         s->Move(d.left, d.top, d.width, d.height);
         s->setStyle(d.style);
-        s->setAccessibleName(T(d.name));
+        s->setAccessibleName(Utf8(d.name));
         *d.slot = s;
     }
 
@@ -171,7 +139,7 @@ void frmTendo::buildLayout() {
     LinTail2->setBorderColor(kPaleViolet);
     LinTail2->setBorderWidth(2);
     LinTail2->setPoints(4050, 6700, 3900, 6900);
-    LinTail2->setAccessibleName(T(txt::a11y::kCometTail));
+    LinTail2->setAccessibleName(Utf8(txt::a11y::kCometTail));
 
     const ImageDesign images[] = {
         {&imgTikyu, 3240, 3500, 510, 510, ":/pictures/earth.jpg", false, txt::a11y::kEarthPicture},
@@ -181,7 +149,7 @@ void frmTendo::buildLayout() {
         auto* image = new Image(this);
         image->Move(d.left, d.top, d.width, d.height);
         image->setPicture(LoadPicture(d.picture));
-        image->setAccessibleName(T(d.name));
+        image->setAccessibleName(Utf8(d.name));
         image->setVisible(d.visible);
         *d.slot = image;
     }
@@ -200,8 +168,8 @@ void frmTendo::buildLayout() {
         l->setForeColor(kWhite);
         l->setFont(names);
         l->setAlignment(Qt::AlignLeft);
-        l->setCaption(T(d.caption));
-        l->setAccessibleName(T(d.caption));
+        l->setCaption(Utf8(d.caption));
+        l->setAccessibleName(Utf8(d.caption));
         *d.slot = l;
     }
 

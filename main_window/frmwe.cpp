@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "beep.h"
 #include "init.h"
+#include "design.h"
 #include "texts.h"
 #include "tick.h"
 
@@ -15,10 +16,6 @@
 using namespace controls;
 
 namespace {
-
-QString T(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 sim::Point Centre(const PictureBox* c) {
     return {double(c->Left()) + double(c->Width()) / 2, double(c->Top()) + double(c->Height()) / 2};
@@ -135,7 +132,7 @@ void frmWE::cmdSTR_Click(int index) {
     if (index >= 0 && index < 4) {
         HideScale();
         TmrWE.setInterval(kIntervals[index]);
-        cmdSTR[0]->setCaption(T(txt::kResume));
+        cmdSTR[0]->setCaption(Utf8(txt::kResume));
     }
     cmdSTP->setFocus();
     cmdSyo->setEnabled(false);
@@ -170,12 +167,12 @@ void frmWE::cmdFrm2_Click() {
     frmTendo& v = *view;
     if (TmrWE.Interval() != 0) {
         v.tmrTendo.setInterval(40);
-        v.cmdStop->setCaption(T(txt::kViewStop));
+        v.cmdStop->setCaption(Utf8(txt::kViewStop));
         v.shpKodo->setVisible(false);
         for (Label* l : v.NameLabels())
             l->setVisible(false);
     } else {
-        v.cmdStop->setCaption(T(txt::kViewMove));
+        v.cmdStop->setCaption(Utf8(txt::kViewMove));
         v.Teisi = true;
     }
 }
@@ -232,7 +229,7 @@ void frmWE::TmrWE_Timer() {
 
     if (r.nearMiss != sim::NearMiss::None) {
         lblMes->setVisible(true);
-        lblMes->setCaption(T(Message(r.nearMiss)));
+        lblMes->setCaption(Utf8(Message(r.nearMiss)));
         Beep();
         TmrMes.setInterval(3500);
         Announce(lblMes);

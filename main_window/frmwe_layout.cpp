@@ -1,11 +1,11 @@
 // The main window's controls at their design values.
 
+#include "design.h"
 #include "frmwe.h"
 #include "texts.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QImageReader>
 #include <QPalette>
 
 using namespace controls;
@@ -28,30 +28,12 @@ const QString kGothic = QStringLiteral("ＭＳ ゴシック");
 const QString kPGothic = QStringLiteral("ＭＳ Ｐゴシック");
 const QString kRounded = QStringLiteral("HGP平成丸ｺﾞｼｯｸ体W8");
 
-QString T(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 struct ButtonDesign {
     CommandButton** slot;
     const char* caption;
     float left, top, width, height;
     const char* tip;
     const char* name; // accessible name where the caption is empty
-};
-
-struct DiscDesign {
-    float width, height;
-    QColor fill;
-    std::optional<QColor> outline;
-};
-
-struct BoxDesign {
-    PictureBox** slot;
-    float left, top, width, height;
-    const char* name;
-    std::optional<DiscDesign> disc;
-    const char* picture;
 };
 
 struct LabelDesign {
@@ -74,17 +56,11 @@ struct LineDesign {
     QString name;
 };
 
-QImage LoadPicture(const char* path) {
-    QImageReader reader(QString::fromLatin1(path));
-    QImage image = reader.read();
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
-
 } // namespace
 
 void frmWE::buildLayout() {
     InitPictures();
-    setWindowTitle(T(txt::kMainCaption));
+    setWindowTitle(Utf8(txt::kMainCaption));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/frmWE.ico")));
     setBackColor(kSky);
     setForeColor(kSky);
@@ -112,59 +88,51 @@ void frmWE::buildLayout() {
         b->Move(d.left, d.top, d.width, d.height);
         b->setBackColor(kButtonFace);
         b->setFont(LayoutFont(kPGothic, 9));
-        b->setCaption(T(d.caption));
+        b->setCaption(Utf8(d.caption));
         if (d.tip)
-            b->setToolTip(T(d.tip));
+            b->setToolTip(Utf8(d.tip));
         // A button with a caption is named by it, so that its name follows each new caption.
         if (d.name)
-            b->setAccessibleName(T(d.name));
+            b->setAccessibleName(Utf8(d.name));
         *d.slot = b;
     }
 
-    const BoxDesign boxes[] = {
-        {&picSun, 4830, 4040, 350, 350, txt::kSun,
-         DiscDesign{340, 340, QColor(255, 255, 0), windowText}, nullptr},
-        {&picMrc, 3993, 4170, 120, 100, txt::kMercury,
-         DiscDesign{150, 100, QColor(128, 255, 255), QColor(64, 64, 255)}, nullptr},
-        {&picVns, 3316, 4145, 130, 130, txt::kVenus,
-         DiscDesign{130, 130, QColor(255, 255, 255), QColor(96, 96, 255)}, nullptr},
-        {&picEth, 2600, 4140, 155, 155, txt::kEarth,
-         DiscDesign{144, 156, QColor(128, 128, 255), QColor(192, 255, 255)}, nullptr},
-        {&picMon, 2469, 4160, 100, 100, txt::kMoon,
-         DiscDesign{100, 100, QColor(255, 255, 192), QColor(128, 128, 255)}, nullptr},
-        {&picMas, 1580, 4140, 130, 130, txt::kMars,
-         DiscDesign{120, 120, QColor(255, 128, 128), windowText}, nullptr},
-        {&picJup, 7980, 4150, 220, 180, txt::kJupiter, std::nullopt, ":/pictures/jupiter.gif"},
-        {&picSat, 9480, 4140, 200, 130, txt::kSaturn, std::nullopt, ":/pictures/saturn.gif"},
-    };
-    for (const BoxDesign& d : boxes) {
-        auto* box = new PictureBox(this);
-        box->Move(d.left, d.top, d.width, d.height);
-        box->setBackColor(kBoxBack);
-        if (d.disc)
-            box->setDisc({d.disc->width, d.disc->height, {d.disc->fill, d.disc->outline}});
-        else
-            box->setPicture(LoadPicture(d.picture));
-        box->setAccessibleName(T(d.name));
-        *d.slot = box;
-    }
+    BuildBoxes(
+        this,
+        {
+            {&picSun, 4830, 4040, 350, 350, txt::kSun,
+             DiscDesign{340, 340, QColor(255, 255, 0), windowText}, nullptr},
+            {&picMrc, 3993, 4170, 120, 100, txt::kMercury,
+             DiscDesign{150, 100, QColor(128, 255, 255), QColor(64, 64, 255)}, nullptr},
+            {&picVns, 3316, 4145, 130, 130, txt::kVenus,
+             DiscDesign{130, 130, QColor(255, 255, 255), QColor(96, 96, 255)}, nullptr},
+            {&picEth, 2600, 4140, 155, 155, txt::kEarth,
+             DiscDesign{144, 156, QColor(128, 128, 255), QColor(192, 255, 255)}, nullptr},
+            {&picMon, 2469, 4160, 100, 100, txt::kMoon,
+             DiscDesign{100, 100, QColor(255, 255, 192), QColor(128, 128, 255)}, nullptr},
+            {&picMas, 1580, 4140, 130, 130, txt::kMars,
+             DiscDesign{120, 120, QColor(255, 128, 128), windowText}, nullptr},
+            {&picJup, 7980, 4150, 220, 180, txt::kJupiter, std::nullopt, ":/pictures/jupiter.gif"},
+            {&picSat, 9480, 4140, 200, 130, txt::kSaturn, std::nullopt, ":/pictures/saturn.gif"},
+        },
+        kBoxBack);
 
     shpCom = new Shape(this);
     shpCom->Move(9720, 6000, 60, 60);
     shpCom->setStyle({kWhite, std::nullopt});
-    shpCom->setAccessibleName(T(txt::kComet));
+    shpCom->setAccessibleName(Utf8(txt::kComet));
 
     const QFont name9 = LayoutFont(kPGothic, 9);
     const QFont distance = LayoutFont(kPGothic, 10.5, true);
-    const QString au = T(txt::a11y::kDistance);
+    const QString au = Utf8(txt::a11y::kDistance);
     const Qt::Alignment centre = Qt::AlignHCenter, left = Qt::AlignLeft;
     const LabelDesign labels[] = {
         {&lblEthYear, "0", 2600, 480, 372, 180, kPaleViolet, font(), Qt::AlignRight, true,
-         txt::kYearTip, T(txt::a11y::kYearCount)},
+         txt::kYearTip, Utf8(txt::a11y::kYearCount)},
         {&lblTomeru, txt::kPleaseStop, 5520, 840, 1000, 252, QColor(255, 0, 0),
-         LayoutFont(kPGothic, 7.5), centre, false, nullptr, T(txt::a11y::kPleaseStop)},
+         LayoutFont(kPGothic, 7.5), centre, false, nullptr, Utf8(txt::a11y::kPleaseStop)},
         {&lblMes, "", 1080, 5400, 2172, 276, QColor(255, 0, 0),
-         LayoutFont(kRounded, 12, true, true), left, false, nullptr, T(txt::a11y::kMessage)},
+         LayoutFont(kRounded, 12, true, true), left, false, nullptr, Utf8(txt::a11y::kMessage)},
         {&lblSun, txt::kSun, 4720, 3700, 492, 252, kWhite, name9, centre, true, nullptr, {}},
         {&lblMrc, txt::kMercury, 3900, 4400, 372, 252, kWhite, name9, centre, true, nullptr, {}},
         {&lblVns, txt::kVenus, 3240, 3696, 372, 252, kWhite, name9, centre, true, nullptr, {}},
@@ -174,21 +142,21 @@ void frmWE::buildLayout() {
         {&lblJup, txt::kJupiter, 7896, 3720, 372, 204, kWhite, name9, centre, true, nullptr, {}},
         {&lblSat, txt::kSaturn, 9396, 3720, 372, 204, kWhite, name9, centre, true, nullptr, {}},
         {&lblSunN, "0.0", 4880, 5160, 372, 252, kWhite, distance, left, true, nullptr,
-         T(txt::kSun) + au},
+         Utf8(txt::kSun) + au},
         {&lblMrcN, "0.4", 3940, 5160, 372, 252, kWhite, distance, left, true, nullptr,
-         T(txt::kMercury) + au},
+         Utf8(txt::kMercury) + au},
         {&lblVnsN, "0.7", 3240, 5160, 372, 252, kWhite, distance, left, true, nullptr,
-         T(txt::kVenus) + au},
+         Utf8(txt::kVenus) + au},
         {&lblEthN, "1.0", 2530, 5160, 492, 252, kWhite, distance, left, true, nullptr,
-         T(txt::kEarth) + au},
+         Utf8(txt::kEarth) + au},
         {&lblMasN, "1.5", 1480, 5160, 372, 252, kWhite, distance, left, true, nullptr,
-         T(txt::kMars) + au},
+         Utf8(txt::kMars) + au},
         {&lblJupN, "5.2", 7950, 5160, 372, 252, kWhite, distance, left, true, nullptr,
-         T(txt::kJupiter) + au},
+         Utf8(txt::kJupiter) + au},
         {&lblSatN, "9.5", 9450, 5160, 372, 252, kWhite, distance, left, true, nullptr,
-         T(txt::kSaturn) + au},
+         Utf8(txt::kSaturn) + au},
         {&lblsyun, txt::kArrow, 300, 4110, 252, 852, buttonText, font(), left, true, nullptr,
-         T(txt::a11y::kArrow)},
+         Utf8(txt::a11y::kArrow)},
     };
     for (const LabelDesign& d : labels) {
         auto* l = new Label(this);
@@ -196,29 +164,29 @@ void frmWE::buildLayout() {
         l->setForeColor(d.colour);
         l->setFont(d.font);
         l->setAlignment(d.align);
-        l->setCaption(T(d.caption));
+        l->setCaption(Utf8(d.caption));
         if (d.tip)
-            l->setToolTip(T(d.tip));
+            l->setToolTip(Utf8(d.tip));
         if (!d.name.isEmpty())
             l->setAccessibleName(d.name);
         l->setVisible(d.visible);
         *d.slot = l;
     }
 
-    const QString tick = T(txt::a11y::kTick);
+    const QString tick = Utf8(txt::a11y::kTick);
     const LineDesign lines[] = {
-        {&Line1, 456, 4200, 6960, 4200, kScaleLine, 1, T(txt::a11y::kAxis)},
-        {&Line2, 2680, 4700, 2680, 5050, kScaleLine, 1, T(txt::kEarth) + tick},
-        {&Line3, 3370, 4500, 3370, 5050, kScaleLine, 1, T(txt::kVenus) + tick},
-        {&Line4, 4050, 4700, 4050, 5050, kScaleLine, 1, T(txt::kMercury) + tick},
-        {&Line5, 5000, 4500, 5000, 5050, kScaleLine, 1, T(txt::kSun) + tick},
-        {&Line6, 1630, 4500, 1630, 5050, kScaleLine, 1, T(txt::kMars) + tick},
-        {&Line7, 8070, 4500, 8070, 5050, kScaleLine, 1, T(txt::kJupiter) + tick},
-        {&Line8, 9580, 4500, 9580, 5050, kScaleLine, 1, T(txt::kSaturn) + tick},
-        {&Line9, 7200, 4200, 10080, 4200, kScaleLine, 1, T(txt::a11y::kAxis)},
-        {&Line10, 7164, 3840, 6720, 4680, kPaleViolet, 2, T(txt::a11y::kBreak)},
-        {&Line11, 7380, 3840, 6960, 4680, kPaleViolet, 2, T(txt::a11y::kBreak)},
-        {&LinTail, 9840, 6000, 10200, 6000, kPaleViolet, 2, T(txt::a11y::kCometTail)},
+        {&Line1, 456, 4200, 6960, 4200, kScaleLine, 1, Utf8(txt::a11y::kAxis)},
+        {&Line2, 2680, 4700, 2680, 5050, kScaleLine, 1, Utf8(txt::kEarth) + tick},
+        {&Line3, 3370, 4500, 3370, 5050, kScaleLine, 1, Utf8(txt::kVenus) + tick},
+        {&Line4, 4050, 4700, 4050, 5050, kScaleLine, 1, Utf8(txt::kMercury) + tick},
+        {&Line5, 5000, 4500, 5000, 5050, kScaleLine, 1, Utf8(txt::kSun) + tick},
+        {&Line6, 1630, 4500, 1630, 5050, kScaleLine, 1, Utf8(txt::kMars) + tick},
+        {&Line7, 8070, 4500, 8070, 5050, kScaleLine, 1, Utf8(txt::kJupiter) + tick},
+        {&Line8, 9580, 4500, 9580, 5050, kScaleLine, 1, Utf8(txt::kSaturn) + tick},
+        {&Line9, 7200, 4200, 10080, 4200, kScaleLine, 1, Utf8(txt::a11y::kAxis)},
+        {&Line10, 7164, 3840, 6720, 4680, kPaleViolet, 2, Utf8(txt::a11y::kBreak)},
+        {&Line11, 7380, 3840, 6960, 4680, kPaleViolet, 2, Utf8(txt::a11y::kBreak)},
+        {&LinTail, 9840, 6000, 10200, 6000, kPaleViolet, 2, Utf8(txt::a11y::kCometTail)},
     };
     for (const LineDesign& d : lines) {
         auto* l = new Line(this);

@@ -3,15 +3,12 @@
 
 #include "frmwe.h"
 #include "init.h"
+#include "design.h"
 #include "texts.h"
 
 using namespace controls;
 
 namespace {
-
-QString T(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 // Where each body stands on the axis in each range, with its tick line and labels placed
 // relative to its box.
@@ -99,7 +96,7 @@ void frmWE::buildRange(bool saturn) {
     LinTail->setPoints(shpCom->Left(), shpCom->Top(), shpCom->Left(), shpCom->Top());
 
     if (!saturn) {
-        cmdSyo->setCaption(T(txt::kToSaturn));
+        cmdSyo->setCaption(Utf8(txt::kToSaturn));
         InitBodies();
         s.yo = true;
         Line1->setPoints(450, kAxisY, 6960, kAxisY);
@@ -109,7 +106,7 @@ void frmWE::buildRange(bool saturn) {
         return;
     }
     s.yo = false;
-    cmdSyo->setCaption(T(txt::kToMars));
+    cmdSyo->setCaption(Utf8(txt::kToMars));
     InitBodies();
     sim::OuterRangePull(s);
     Line9->setPoints(6960, kAxisY, 11900, kAxisY);
@@ -121,11 +118,11 @@ void frmWE::cmdTendo_Click() {
     s.TendoXn = double(picEth->Width()) / 2 + double(picEth->Left());
     s.TendoYn = double(picEth->Height()) / 2 + double(picEth->Top());
     if (s.Tendo) {
-        cmdTendo->setCaption(T(txt::kEarthCentred));
+        cmdTendo->setCaption(Utf8(txt::kEarthCentred));
         cmdFrm2->setEnabled(false);
         cmdEthST->setEnabled(true);
     } else {
-        cmdTendo->setCaption(T(txt::kSunCentred));
+        cmdTendo->setCaption(Utf8(txt::kSunCentred));
         cmdFrm2->setEnabled(true);
         cmdEthST->setEnabled(false);
     }
@@ -134,11 +131,11 @@ void frmWE::cmdTendo_Click() {
 
 void frmWE::cmdEthST_Click() {
     if (s.Ethstop) {
-        cmdEthST->setCaption(T(txt::kHoldEarth));
+        cmdEthST->setCaption(Utf8(txt::kHoldEarth));
         cmdTendo->setEnabled(true);
         cmdFrm2->setEnabled(false);
     } else {
-        cmdEthST->setCaption(T(txt::kReleaseEarth));
+        cmdEthST->setCaption(Utf8(txt::kReleaseEarth));
         cmdTendo->setEnabled(false);
         cmdFrm2->setEnabled(false);
     }

@@ -23,28 +23,7 @@ void PrintTo(const RangeCase& c, std::ostream* os) {
 }
 
 State StartIn(const RangeCase& c) {
-    if (!c.outer)
-        return sim::testing_data::StartUpState();
-    // The outer range as its switch lays it out: every box centred on the axis.
-    State s;
-    s.ComXnp = -0.6;
-    s.ComYnp = 1;
-    sim::PictureCentres p;
-    p.Sun = {2000, 4200};
-    p.Mrc = {1600, 4200};
-    p.Vns = {1300, 4200};
-    p.Eth = {1000, 4200};
-    p.Mon = {867.5, 4200};
-    p.Mas = {550, 4200};
-    p.Jup = {7220, 4200};
-    p.Sat = {11515, 4200};
-    p.Com = {11000 + 30, 6800 + 30};
-    sim::InitBodies(s, p);
-    sim::StartUpFlags(s);
-    s.yo = false;
-    s.Syo = true;
-    sim::OuterRangePull(s);
-    return s;
+    return c.outer ? sim::testing_data::OuterRangeState() : sim::testing_data::StartUpState();
 }
 
 class LongRun : public testing::TestWithParam<RangeCase> {};
@@ -52,16 +31,7 @@ class LongRun : public testing::TestWithParam<RangeCase> {};
 TEST_P(LongRun, EarthKeepsItsYearAndTheCometItsOrbit) {
     const RangeCase& c = GetParam();
     State s = StartIn(c);
-    sim::TickInputs in;
-    in.Eth = {155, 155};
-    in.Mon = {100, 100};
-    in.Sun = {350, 350};
-    in.Mrc = {120, 100};
-    in.Vns = {130, 130};
-    in.Mas = {130, 130};
-    in.Jup = {220, 180};
-    in.Sat = {200, 130};
-    in.Com = {60, 60};
+    const sim::TickInputs in = sim::testing_data::DesignInputs();
 
     std::vector<long> counted;
     std::vector<double> perihelia, aphelia;

@@ -17,19 +17,7 @@ constexpr double digits(int n) {
     return 0.5 * std::pow(10.0, -n);
 }
 
-TickInputs DesignInputs() {
-    TickInputs in;
-    in.Eth = {155, 155};
-    in.Mon = {100, 100};
-    in.Sun = {350, 350};
-    in.Mrc = {120, 100};
-    in.Vns = {130, 130};
-    in.Mas = {130, 130};
-    in.Jup = {220, 180};
-    in.Sat = {200, 130};
-    in.Com = {60, 60};
-    return in;
-}
+using sim::testing_data::DesignInputs;
 
 TEST(Tick, FirstTickFromStartUp) {
     State s = sim::testing_data::StartUpState();
