@@ -2,8 +2,8 @@
 
 #include "accessibility.h"
 #include "beep.h"
-#include "init.h"
 #include "design.h"
+#include "init.h"
 #include "texts.h"
 #include "tick.h"
 

@@ -1,9 +1,9 @@
 // The main window's modes: the view range, the Earth-centred display, holding the Earth, and
 // resetting the revolution counter.
 
+#include "design.h"
 #include "frmwe.h"
 #include "init.h"
-#include "design.h"
 #include "texts.h"
 
 using namespace controls;
