@@ -1,8 +1,7 @@
 // 惑星の動き: a teaching program about the motion of the planets.
 
-#include "accessibility.h"
-#include "fonts.h"
-#include "frmwe.h"
+#include "main_window/frmwe.h"
+#include "qt/backend.h"
 
 #include <QApplication>
 
@@ -10,10 +9,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("wakusei"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.wakusei.Wakusei"));
-    controls::InstallFontSubstitutions();
-    controls::InstallAccessibility();
+    qtb::InstallFontSubstitutions();
+    qtb::InstallAccessibility();
+    qtb::QtBackend backend;
 
     frmWE w;
-    w.show();
+    w.Show();
     return QApplication::exec();
 }

@@ -1,11 +1,4 @@
-#include "form.h"
-
-#include "twips.h"
-
-#include <QAbstractButton>
-#include <QKeyEvent>
-#include <QPaintEvent>
-#include <QPainter>
+#include "controls/form.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,128 +6,163 @@
 
 namespace controls {
 
-Form::Form(QWidget* parent) : QWidget(parent) {
-    // We paint every pixel ourselves from the drawing surface.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setAutoFillBackground(false);
+Form::Form(std::string name) : backend_(CurrentBackend()), name_(std::move(name)) {
+    backend_.formCreated(*this);
+}
+
+Form::~Form() {
+    backend_.formDestroyed(*this);
+}
+
+void Form::adopt(std::unique_ptr<Control> c) {
+    Control& control = *c;
+    // New controls go on top of their layer.
+    for (auto& other : controls_)
+        if (other->layer() == control.layer())
+            ++other->z_;
+    control.z_ = 0;
+    controls_.push_back(std::move(c));
+    backend_.controlCreated(control);
+}
+
+Control* Form::Find(const std::string& name) const {
+    for (const auto& c : controls_)
+        if (c->Name() == name)
+            return c.get();
+    return nullptr;
+}
+
+void Form::setCaption(std::string c) {
+    if (c == caption_)
+        return;
+    caption_ = std::move(c);
+    backend_.formChanged(*this, Prop::Caption);
+}
+
+void Form::setIcon(std::string icon) {
+    icon_ = std::move(icon);
+    backend_.formChanged(*this, Prop::Icon);
+}
+
+void Form::setBorderStyle(BorderStyle b) {
+    border_ = b;
+    backend_.formChanged(*this, Prop::BorderStyle);
 }
 
 void Form::setClientSize(double widthTwips, double heightTwips) {
-    const float w = ToTwips(widthTwips, 0);
-    const float h = ToTwips(heightTwips, 0);
-    resize(std::max(1, ToPixels(w)), std::max(1, ToPixels(h)));
-    growDrawing();
+    scaleW_ = std::max(0.0, double(ToTwips(widthTwips, float(scaleW_))));
+    scaleH_ = std::max(0.0, double(ToTwips(heightTwips, float(scaleH_))));
+    backend_.formChanged(*this, Prop::ClientSize);
 }
 
-double Form::ScaleWidth() const {
-    return width() * kTwipsPerPixel;
-}
-double Form::ScaleHeight() const {
-    return height() * kTwipsPerPixel;
+void Form::Resized(double widthTwips, double heightTwips) {
+    if (!std::isfinite(widthTwips) || !std::isfinite(heightTwips))
+        return;
+    if (widthTwips == scaleW_ && heightTwips == scaleH_)
+        return;
+    scaleW_ = std::clamp(widthTwips, 0.0, kMaxTwips);
+    scaleH_ = std::clamp(heightTwips, 0.0, kMaxTwips);
+    if (loaded_)
+        Form_Resize();
 }
 
-void Form::setBackColor(QColor c) {
+void Form::setBackColor(Color c) {
     back_ = c;
-    drawing_ = QImage();
-    growDrawing();
-    update();
+    backend_.formChanged(*this, Prop::Colors);
 }
 
 void Form::setDrawWidth(int pixels) {
-    drawWidth_ = std::int16_t(std::clamp(pixels, 1, int(std::numeric_limits<std::int16_t>::max())));
+    drawWidth_ =
+        std::int16_t(std::clamp(pixels, 1, int(std::numeric_limits<std::int16_t>::max())));
 }
 
-void Form::growDrawing() {
-    const qreal dpr = devicePixelRatioF();
-    const QSize want = (size().expandedTo(QSize(1, 1)) * dpr);
-    if (!drawing_.isNull() && drawing_.width() >= want.width() &&
-        drawing_.height() >= want.height() && qFuzzyCompare(drawing_.devicePixelRatio(), dpr))
+void Form::PSet(double x, double y, Color colour) {
+    if (!std::isfinite(x) || !std::isfinite(y) || std::abs(x) > kMaxTwips ||
+        std::abs(y) > kMaxTwips)
         return;
-    // Grow only: trails drawn beyond a window made smaller come back when it is enlarged.
-    QImage grown(want.expandedTo(drawing_.size()), QImage::Format_RGB32);
-    grown.setDevicePixelRatio(dpr);
-    grown.fill(back_);
-    if (!drawing_.isNull()) {
-        QPainter p(&grown);
-        p.drawImage(QPointF(0, 0), drawing_);
-    }
-    drawing_ = std::move(grown);
+    backend_.pointDrawn(*this, Dot{x, y, drawWidth_, colour.r, colour.g, colour.b});
 }
 
-void Form::PSet(double x, double y, QColor colour) {
-    if (!std::isfinite(x) || !std::isfinite(y))
+void Form::setZOrder(const std::vector<Control*>& windowedTopToBottom,
+                     const std::vector<Control*>& windowlessTopToBottom) {
+    int z = 0;
+    for (Control* c : windowedTopToBottom)
+        c->z_ = z++;
+    z = 0;
+    for (Control* c : windowlessTopToBottom)
+        c->z_ = z++;
+    backend_.formChanged(*this, Prop::ZOrder);
+}
+
+void Form::setTabOrder(const std::vector<Control*>& order) {
+    for (auto& c : controls_)
+        c->tab_ = -1;
+    int i = 0;
+    for (Control* c : order)
+        c->tab_ = i++;
+    backend_.formChanged(*this, Prop::TabOrder);
+}
+
+void Form::focus(Control* c) {
+    if (c == focused_)
         return;
-    const double px = x / kTwipsPerPixel;
-    const double py = y / kTwipsPerPixel;
-    const double radius = drawWidth_ / 2.0;
-    const double dpr = drawing_.devicePixelRatio();
-    const double limitX = drawing_.width() / dpr + radius;
-    const double limitY = drawing_.height() / dpr + radius;
-    if (px < -radius || py < -radius || px > limitX || py > limitY)
-        return; // wholly outside the surface
-
-    QPainter p(&drawing_);
-    QRect dirty;
-    if (drawWidth_ <= 1) {
-        // The logical pixel that contains the point.
-        dirty = QRect(int(std::floor(px)), int(std::floor(py)), 1, 1);
-        p.fillRect(dirty, colour);
-    } else {
-        p.setPen(Qt::NoPen);
-        p.setBrush(colour);
-        p.drawEllipse(QPointF(px, py), radius, radius);
-        // Clamp before converting: a huge point covers at most the whole surface.
-        const QRectF bounds(px - radius, py - radius, 2 * radius, 2 * radius);
-        dirty = bounds.toAlignedRect().intersected(rect().adjusted(-1, -1, 1, 1));
-    }
-    p.end();
-    update(dirty.adjusted(-1, -1, 1, 1));
+    focused_ = c;
+    backend_.formChanged(*this, Prop::Focus);
 }
 
-void Form::setZOrder(const std::vector<QWidget*>& windowedTopToBottom,
-                     const std::vector<QWidget*>& windowlessTopToBottom) {
-    for (auto it = windowlessTopToBottom.rbegin(); it != windowlessTopToBottom.rend(); ++it)
-        (*it)->raise();
-    for (auto it = windowedTopToBottom.rbegin(); it != windowedTopToBottom.rend(); ++it)
-        (*it)->raise();
-}
-
-void Form::registerControl(QWidget* control, Layer layer) {
-    (layer == Layer::Windowed ? windowed_ : windowless_).push_back(control);
-}
-
-Layer Form::layerOf(const QWidget* control) const {
-    return std::find(windowed_.begin(), windowed_.end(), control) != windowed_.end()
-               ? Layer::Windowed
-               : Layer::Windowless;
-}
-
-void Form::paintEvent(QPaintEvent* e) {
-    QPainter p(this);
-    const QRect target = e->rect();
-    const qreal dpr = drawing_.devicePixelRatio();
-    const QRectF source(target.x() * dpr, target.y() * dpr, target.width() * dpr,
-                        target.height() * dpr);
-    p.drawImage(QRectF(target), drawing_, source);
-}
-
-void Form::resizeEvent(QResizeEvent* e) {
-    growDrawing();
-    QWidget::resizeEvent(e);
-}
-
-void Form::keyPressEvent(QKeyEvent* e) {
-    QAbstractButton* target = nullptr;
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
-        target = default_;
-    else if (e->key() == Qt::Key_Escape)
-        target = cancel_;
-    if (target && target->isEnabled() && target->isVisible()) {
-        target->click();
-        e->accept();
+void Form::Show() {
+    if (!loaded_)
         return;
+    const bool first = !shownOnce_;
+    shownOnce_ = true;
+    if (!visible_) {
+        visible_ = true;
+        backend_.formShown(*this, true);
     }
-    QWidget::keyPressEvent(e);
+    if (first)
+        Form_Resize();
+}
+
+void Form::Hide() {
+    if (!visible_)
+        return;
+    visible_ = false;
+    backend_.formShown(*this, false);
+}
+
+void Form::Close() {
+    if (!loaded_)
+        return;
+    Form_Unload();
+    loaded_ = false;
+    Hide();
+}
+
+bool Form::KeyDown(Key key) {
+    if (!loaded_)
+        return false;
+    if (key == Key::Escape) {
+        if (!cancel_ || !cancel_->Enabled() || !cancel_->Visible())
+            return false;
+        cancel_->Click();
+        return true;
+    }
+    // Enter and Space press what has the focus; Enter elsewhere presses the default button.
+    if (focused_ && focused_->Visible() && focused_->Enabled()) {
+        if (auto* b = dynamic_cast<CommandButton*>(focused_)) {
+            b->Click();
+            return true;
+        }
+        if (auto* l = dynamic_cast<Label*>(focused_); l && l->Clickable()) {
+            l->Click();
+            return true;
+        }
+    }
+    if (key == Key::Enter && default_ && default_->Enabled() && default_->Visible()) {
+        default_->Click();
+        return true;
+    }
+    return false;
 }
 
 } // namespace controls

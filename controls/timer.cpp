@@ -1,20 +1,21 @@
-#include "timer.h"
+#include "controls/timer.h"
 
 #include <algorithm>
 
 namespace controls {
 
-Timer::Timer(std::function<void()> handler) {
-    timer_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer_, &QTimer::timeout, std::move(handler));
+Timer::Timer(std::function<void()> handler)
+    : backend_(CurrentBackend()), handler_(std::move(handler)) {
+    backend_.timerCreated(*this);
+}
+
+Timer::~Timer() {
+    backend_.timerDestroyed(*this);
 }
 
 void Timer::setInterval(int ms) {
     interval_ = std::clamp(ms, 0, 65535);
-    if (interval_ == 0)
-        timer_.stop();
-    else
-        timer_.start(interval_);
+    backend_.timerChanged(*this);
 }
 
 } // namespace controls

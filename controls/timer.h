@@ -1,8 +1,7 @@
 #pragma once
 // A timer whose interval is its run state: 0 means stopped, any other value (re)starts it.
 
-#include <QObject>
-#include <QTimer>
+#include "controls/backend.h"
 
 #include <functional>
 
@@ -11,12 +10,24 @@ namespace controls {
 class Timer {
 public:
     explicit Timer(std::function<void()> handler);
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+    ~Timer();
 
     int Interval() const { return interval_; }
     void setInterval(int ms);
 
+    // The backend calls this each time the interval has passed.
+    void Fire() {
+        if (interval_ != 0)
+            handler_();
+    }
+
+    void* peer = nullptr;
+
 private:
-    QTimer timer_;
+    Backend& backend_;
+    std::function<void()> handler_;
     int interval_ = 0;
 };
 

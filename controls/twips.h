@@ -1,10 +1,6 @@
 #pragma once
 // Twips: 1/1440 inch. The windows are laid out in twips; 15 twips make one logical pixel, and
-// Qt's high-DPI scaling maps logical pixels to device pixels.
-
-#include <QColor>
-#include <QFont>
-#include <QString>
+// each backend maps logical pixels to the device's own.
 
 #include <cmath>
 
@@ -36,12 +32,5 @@ inline int ToPixels(float twips) {
 inline double ToPixelsF(float twips) {
     return double(twips) / kTwipsPerPixel;
 }
-
-// Font of the layout, sized in points at the classic 96 dots per inch so that the text keeps
-// its size relative to the twips layout whatever the screen reports.
-QFont LayoutFont(const QString& family, double points, bool bold = false, bool italic = false);
-
-// The classic 16-colour palette, by index.
-QColor QBColor(int index);
 
 } // namespace controls

@@ -1,9 +1,7 @@
-#include "frmtendo.h"
+#include "earth_view/frmtendo.h"
 
-#include "design.h"
-#include "texts.h"
-
-#include <QCloseEvent>
+#include "resources/texts.h"
+#include "simulation/sky.h"
 
 #include <cmath>
 #include <utility>
@@ -12,36 +10,27 @@ using namespace controls;
 
 namespace {
 
-// The program's own value of π: the chart's angles are fractions of it.
-constexpr double kPi = 3.1416;
-
-// Any body, the comet shape or a label: they all move the same way.
-using Movable = Control<QWidget>;
-
-double CentreX(const Movable* c) {
+double CentreX(const Control* c) {
     return double(c->Left()) + double(c->Width()) / 2;
 }
-double CentreY(const Movable* c) {
+double CentreY(const Control* c) {
     return double(c->Top()) + double(c->Height()) / 2;
 }
 
 // One Move, left and top together, so that the centre lies on (x, y).
-void PlaceCentre(Movable* c, double x, double y) {
+void PlaceCentre(Control* c, double x, double y) {
     c->Move(x - double(c->Width()) / 2, y - double(c->Height()) / 2);
 }
 
 } // namespace
 
-frmTendo::frmTendo(MainWindowView main, QWidget* parent) : Form(parent), main_(std::move(main)) {
-    setWindowFlag(Qt::Window);
-    // Closing unloads: the window and all its state go, and the next opening starts afresh.
-    setAttribute(Qt::WA_DeleteOnClose);
+frmTendo::frmTendo(MainWindowView main) : Form("frmTendo"), main_(std::move(main)) {
     buildLayout();
-    connect(cmdStop, &QAbstractButton::clicked, this, [this] { cmdStop_Click(); });
-    connect(cmdKesu, &QAbstractButton::clicked, this, [this] { cmdKesu_Click(); });
-    connect(cmdClos, &QAbstractButton::clicked, this, [this] { cmdClos_Click(); });
+    cmdStop->onClick([this] { cmdStop_Click(); });
+    cmdKesu->onClick([this] { cmdKesu_Click(); });
+    cmdClos->onClick([this] { cmdClos_Click(); });
     Form_Load();
-    cmdStop->setFocus();
+    cmdStop->SetFocus();
 }
 
 std::vector<Label*> frmTendo::NameLabels() const {
@@ -74,9 +63,9 @@ void frmTendo::Form_Load() {
 
     // The chart: every body on the ecliptic circle in a fixed direction (x, y), its label
     // moved in towards the centre by (inX, inY) along that direction.
-    const double a = kPi / 6, b = kPi / 3;
+    const double a = sim::kPi / 6, b = sim::kPi / 3;
     struct ChartRow {
-        Movable* body;
+        Control* body;
         Label* label;
         double x, y, inX, inY;
     };
@@ -101,26 +90,20 @@ void frmTendo::Form_Load() {
     LinTail2->setY2(double(LinTail2->Y1()) + 200);
 }
 
+// The projection itself is the core's; the window keeps the record of its last call.
 void frmTendo::ProjectToSky() {
-    // A point straight above or below the Earth has no angle of its own: it takes the angle
-    // of the previous projection and lies on the left-hand side.
-    if (EthX2 - X2w != 0)
-        Kakudo = std::atan((EthY2 - Y2w) / (EthX2 - X2w));
-    const double R = hosei + Hankei;
-    if (EthX2 >= X2w) {
-        X2t = TyusinX - R * std::cos(Kakudo);
-        Y2t = TyusinY - R * std::sin(Kakudo);
-    } else {
-        X2t = TyusinX + R * std::cos(Kakudo);
-        Y2t = TyusinY + R * std::sin(Kakudo);
-    }
+    const sim::SkyPoint p =
+        sim::ProjectToSky({{EthX2, EthY2}, {X2w, Y2w}, {TyusinX, TyusinY}, Hankei, hosei, Kakudo});
+    X2t = p.X2t;
+    Y2t = p.Y2t;
+    Kakudo = p.Kakudo;
 }
 
 void frmTendo::tmrTendo_Timer() {
     EthX2 = CentreX(main_.picEth);
     EthY2 = CentreY(main_.picEth);
 
-    auto project = [this](const Movable* source, std::int16_t correction, Movable* target) {
+    auto project = [this](const Control* source, std::int16_t correction, Control* target) {
         X2w = CentreX(source);
         Y2w = CentreY(source);
         hosei = correction;
@@ -157,7 +140,7 @@ void frmTendo::cmdStop_Click() {
     // Where each name label goes beside its body when the view stops.
     struct Beside {
         Label* label;
-        const Movable* body;
+        const Control* body;
         double offset;
     };
     auto placeBeside = [](const Beside& b) {
@@ -169,7 +152,7 @@ void frmTendo::cmdStop_Click() {
     if (!Teisi) {
         tmrTendo.setInterval(0);
         main_.TmrWE->setInterval(0);
-        cmdStop->setCaption(Utf8(txt::kViewMove));
+        cmdStop->setCaption(txt::kViewMove);
         lblEth2->setVisible(true);
         for (const Beside& b : {Beside{lblSun2, picSun2, 350}, Beside{lblMon2, picMon2, 350},
                                 Beside{lblMrc2, picMrc2, 150}, Beside{lblVns2, picVns2, 150},
@@ -184,7 +167,7 @@ void frmTendo::cmdStop_Click() {
         }
         placeBeside({lblCom2, shpCom2, 150});
     } else {
-        cmdStop->setCaption(Utf8(txt::kViewStop));
+        cmdStop->setCaption(txt::kViewStop);
         tmrTendo.setInterval(40);
         main_.TmrWE->setInterval(40);
         shpKodo->setVisible(false);
@@ -197,14 +180,14 @@ void frmTendo::cmdStop_Click() {
 
 void frmTendo::cmdKesu_Click() {
     if (!Kesu) {
-        cmdKesu->setCaption(Utf8(txt::kShowStars));
+        cmdKesu->setCaption(txt::kShowStars);
         imgTendo->setVisible(false);
         shpTenku->setVisible(true);
         imgTikyu->setLeft(TyusinX - double(imgTikyu->Width()) / 2 + 20);
         imgTikyu->setTop(TyusinY - double(imgTikyu->Height()) / 2 + 7);
         imgTikyu->setVisible(true);
     } else {
-        cmdKesu->setCaption(Utf8(txt::kHideStars));
+        cmdKesu->setCaption(txt::kHideStars);
         imgTendo->setWidth(OuterWidth());
         imgTendo->setHeight(OuterHeight() - 300);
         imgTendo->setLeft(TyusinX - double(imgTendo->Width()) / 2);
@@ -216,21 +199,18 @@ void frmTendo::cmdKesu_Click() {
     Kesu = !Kesu;
 }
 
-// 閉じる, Esc, the frame's close box and the main window's ending all close the window here.
+// 閉じる, Esc and the frame's close box all unload the window.
 void frmTendo::cmdClos_Click() {
-    close();
+    Close();
 }
 
-void frmTendo::closeEvent(QCloseEvent* e) {
+void frmTendo::Form_Unload() {
     if (main_.TmrWE->Interval() > 0)
         HideMainScale();
-    // Unload: the timer stops now, and the window with its state is deleted once closed.
     tmrTendo.setInterval(0);
-    loaded_ = false;
-    e->accept();
 }
 
 void frmTendo::HideMainScale() {
-    for (QWidget* w : main_.scale)
-        w->setVisible(false);
+    for (Control* c : main_.scale)
+        c->setVisible(false);
 }

@@ -2,14 +2,8 @@
 // The Earth view "地球から見ると": the main window's bodies shown in the direction in which the
 // Earth sees them, on circles around the middle of the window, over the zodiac constellations.
 
-#include "commandbutton.h"
-#include "form.h"
-#include "image.h"
-#include "label.h"
-#include "line.h"
-#include "picturebox.h"
-#include "shape.h"
-#include "timer.h"
+#include "controls/form.h"
+#include "controls/timer.h"
 
 #include <cstdint>
 #include <vector>
@@ -29,16 +23,17 @@ struct MainWindowView {
     const controls::Shape* shpCom = nullptr;
     const controls::Line* LinTail = nullptr;
     controls::Timer* TmrWE = nullptr;
-    std::vector<QWidget*> scale; // the 27 controls, in the order they are hidden
+    std::vector<controls::Control*> scale; // the 27 controls, in the order they are hidden
 };
 
 class frmTendo : public controls::Form {
 public:
     // Creates and loads the window: builds its controls and runs Form_Load. The main window
-    // must outlive it (it is the parent).
-    frmTendo(MainWindowView main, QWidget* parent);
+    // must outlive it.
+    explicit frmTendo(MainWindowView main);
 
-    // The window's state while it is loaded; only Teisi is written from outside.
+    // The window's state while it is loaded; only Teisi is written from outside. The
+    // projection's fields hold its last call.
     double EthX2 = 0, EthY2 = 0;
     double X2w = 0, Y2w = 0;
     double X2t = 0, Y2t = 0;
@@ -90,11 +85,8 @@ public:
     double OuterWidth() const;
     double OuterHeight() const;
 
-    // False from the moment the window is closed, while Qt has yet to delete it.
-    bool Loaded() const { return loaded_; }
-
 protected:
-    void closeEvent(QCloseEvent* e) override;
+    void Form_Unload() override;
 
 private:
     void buildLayout();
@@ -102,5 +94,4 @@ private:
     void HideMainScale();
 
     MainWindowView main_;
-    bool loaded_ = true;
 };

@@ -1,32 +1,12 @@
 // The Earth view's controls at their design values.
 
-#include "design.h"
-#include "frmtendo.h"
-#include "texts.h"
-
-#include <QApplication>
-#include <QIcon>
-#include <QPalette>
-
-#include <array>
-#include <optional>
+#include "earth_view/frmtendo.h"
+#include "resources/looks.h"
+#include "resources/texts.h"
 
 using namespace controls;
 
-// The pictures live in a static library; naming them here keeps the linker from dropping them.
-static void InitPictures() {
-    Q_INIT_RESOURCE(resources);
-}
-
 namespace {
-
-const QColor kSky(32, 32, 32);
-const QColor kButtonFace(128, 255, 255);
-const QColor kBoxBack(16, 16, 32);
-const QColor kWhite(255, 255, 255);
-const QColor kPaleViolet(192, 192, 255);
-
-const QString kPGothic = QStringLiteral("ＭＳ Ｐゴシック");
 
 // The frame around the client area, in twips: a thin border and a title bar. Fixed rather
 // than asked of the platform, whose frame is not known before the window is first shown.
@@ -35,27 +15,40 @@ constexpr double kFrameHeight = 405;
 
 struct ButtonDesign {
     CommandButton** slot;
+    const char* name;
     const char* caption;
     float left, top, width, height;
 };
 
+struct BoxDesign {
+    PictureBox** slot;
+    const char* name;
+    float left, top, width, height;
+    const char* accessible;
+    std::optional<Disc> disc;
+    const char* picture; // when there is no disc
+};
+
 struct CircleDesign {
     Shape** slot;
+    const char* name;
     float left, top, width, height;
     CircleStyle style;
-    const char* name;
+    const char* accessible;
 };
 
 struct ImageDesign {
     Image** slot;
+    const char* name;
     float left, top, width, height;
     const char* picture;
     bool visible;
-    const char* name;
+    const char* accessible;
 };
 
 struct LabelDesign {
     Label** slot;
+    const char* name;
     const char* caption;
     float left, top, width;
 };
@@ -70,107 +63,110 @@ double frmTendo::OuterHeight() const {
 }
 
 void frmTendo::buildLayout() {
-    InitPictures();
-    setWindowTitle(Utf8(txt::kEarthViewCaption));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/frmTendo.ico")));
-    setBackColor(kSky);
-    setFont(QApplication::font());
-    setClientSize(8385, 7605);
+    setCaption(txt::kEarthViewCaption);
+    setIcon(looks::kViewIcon);
     // Its geometry is fixed when it loads, so the window keeps its size.
-    setFixedSize(size());
-
-    const QColor windowText = QApplication::palette().color(QPalette::WindowText);
-
-    const ButtonDesign buttons[] = {
-        {&cmdStop, txt::kViewMove, 360, 240, 1080, 350},
-        {&cmdClos, txt::kClose, 6720, 240, 1080, 350},
-        {&cmdKesu, txt::kHideStars, 360, 6960, 1100, 350},
-    };
-    for (const ButtonDesign& d : buttons) {
-        auto* b = new CommandButton(this);
-        b->Move(d.left, d.top, d.width, d.height);
-        b->setBackColor(kButtonFace);
-        b->setFont(QApplication::font());
-        b->setCaption(Utf8(d.caption));
-        *d.slot = b;
-    }
-    // 閉じる keeps its caption, so it is its name. The other two are left without a fixed
-    // name: a button's accessible name is then its caption, which their handlers change.
-    cmdClos->setAccessibleName(Utf8(txt::kClose));
-
-    BuildBoxes(
-        this,
-        {
-            {&picSun2, 3864, 430, 300, 300, txt::kSun,
-             DiscDesign{300, 300, QColor(255, 255, 0), windowText}, nullptr},
-            {&picMon2, 820, 3500, 300, 300, txt::kMoon,
-             DiscDesign{300, 300, QColor(255, 255, 192), QColor(128, 128, 255)}, nullptr},
-            {&picMrc2, 1350, 5200, 120, 100, txt::kMercury,
-             DiscDesign{150, 100, QColor(128, 255, 255), QColor(64, 64, 255)}, nullptr},
-            {&picVns2, 2400, 6180, 130, 130, txt::kVenus,
-             DiscDesign{130, 130, QColor(255, 255, 255), QColor(96, 96, 255)}, nullptr},
-            {&picMas2, 5600, 6100, 130, 130, txt::kMars,
-             DiscDesign{120, 120, QColor(255, 128, 128), windowText}, nullptr},
-            {&picJup2, 6550, 5100, 220, 180, txt::kJupiter, std::nullopt, ":/pictures/jupiter.gif"},
-            {&picSat2, 7000, 3450, 200, 130, txt::kSaturn, std::nullopt, ":/pictures/saturn.gif"},
-        },
-        kBoxBack);
-
-    const CircleDesign circles[] = {
-        {&shpCom2, 4050, 6650, 60, 60, {kWhite, std::nullopt}, txt::kComet},
-        {&shpTenku,
-         630,
-         0,
-         6800,
-         7300,
-         {std::nullopt, QColor(128, 128, 255)},
-         txt::a11y::kSkyCircle},
-        {&shpKodo, 960, 550, 6130, 6130, {std::nullopt, QColor(255, 255, 0)}, txt::a11y::kEcliptic},
-    };
-    for (const CircleDesign& d : circles) {
-        auto* s = new Shape(this);
-        s->Move(d.left, d.top, d.width, d.height);
-        s->setStyle(d.style);
-        s->setAccessibleName(Utf8(d.name));
-        *d.slot = s;
-    }
-
-    LinTail2 = new Line(this);
-    LinTail2->setBorderColor(kPaleViolet);
-    LinTail2->setBorderWidth(2);
-    LinTail2->setPoints(4050, 6700, 3900, 6900);
-    LinTail2->setAccessibleName(Utf8(txt::a11y::kCometTail));
+    setBorderStyle(BorderStyle::FixedSingle);
+    setBackColor(looks::kSky);
+    setFont(looks::SystemFont());
+    setClientSize(8385, 7605);
 
     const ImageDesign images[] = {
-        {&imgTikyu, 3240, 3500, 510, 510, ":/pictures/earth.jpg", false, txt::a11y::kEarthPicture},
-        {&imgTendo, -120, 0, 8508, 7524, ":/pictures/zodiac.jpg", true, txt::a11y::kConstellations},
+        {&imgTendo, "imgTendo", -120, 0, 8508, 7524, looks::kZodiacPicture, true,
+         txt::a11y::kConstellations},
+        {&imgTikyu, "imgTikyu", 3240, 3500, 510, 510, looks::kEarthPicture, false,
+         txt::a11y::kEarthPicture},
     };
     for (const ImageDesign& d : images) {
-        auto* image = new Image(this);
+        auto* image = Add<Image>(d.name);
         image->Move(d.left, d.top, d.width, d.height);
-        image->setPicture(LoadPicture(d.picture));
-        image->setAccessibleName(Utf8(d.name));
+        image->setPicture(d.picture);
+        image->setAccessibleName(d.accessible);
         image->setVisible(d.visible);
         *d.slot = image;
     }
 
-    const QFont names = LayoutFont(kPGothic, 7.5);
+    const CircleDesign circles[] = {
+        {&shpKodo, "shpKodo", 960, 550, 6130, 6130, {std::nullopt, looks::kEcliptic},
+         txt::a11y::kEcliptic},
+        {&shpCom2, "shpCom2", 4050, 6650, 60, 60, looks::kComet, txt::kComet},
+        {&shpTenku, "shpTenku", 630, 0, 6800, 7300, {std::nullopt, looks::kSkyCircle},
+         txt::a11y::kSkyCircle},
+    };
+    for (const CircleDesign& d : circles) {
+        auto* s = Add<Shape>(d.name);
+        s->Move(d.left, d.top, d.width, d.height);
+        s->setStyle(d.style);
+        s->setAccessibleName(d.accessible);
+        *d.slot = s;
+    }
+
+    LinTail2 = Add<Line>("LinTail2");
+    LinTail2->setBorderColor(looks::kPaleViolet);
+    LinTail2->setBorderWidth(2);
+    LinTail2->setPoints(4050, 6700, 3900, 6900);
+    LinTail2->setAccessibleName(txt::a11y::kCometTail);
+
     const LabelDesign labels[] = {
-        {&lblSun2, txt::kSun, 4150, 780, 348},      {&lblMon2, txt::kMoon, 1200, 3650, 228},
-        {&lblMrc2, txt::kMercury, 1550, 5050, 348}, {&lblVns2, txt::kVenus, 2500, 6000, 348},
-        {&lblEth2, txt::kEarth, 4200, 4080, 348},   {&lblMas2, txt::kMars, 5200, 5950, 348},
-        {&lblJup2, txt::kJupiter, 6200, 4900, 348}, {&lblSat2, txt::kSaturn, 6650, 3550, 348},
-        {&lblCom2, txt::kComet, 4000, 6400, 348},
+        {&lblSun2, "lblSun2", txt::kSun, 4150, 780, 348},
+        {&lblMon2, "lblMon2", txt::kMoon, 1200, 3650, 228},
+        {&lblMrc2, "lblMrc2", txt::kMercury, 1550, 5050, 348},
+        {&lblVns2, "lblVns2", txt::kVenus, 2500, 6000, 348},
+        {&lblEth2, "lblEth2", txt::kEarth, 4200, 4080, 348},
+        {&lblMas2, "lblMas2", txt::kMars, 5200, 5950, 348},
+        {&lblJup2, "lblJup2", txt::kJupiter, 6200, 4900, 348},
+        {&lblSat2, "lblSat2", txt::kSaturn, 6650, 3550, 348},
+        {&lblCom2, "lblCom2", txt::kComet, 4000, 6400, 348},
     };
     for (const LabelDesign& d : labels) {
-        auto* l = new Label(this);
+        auto* l = Add<Label>(d.name);
         l->Move(d.left, d.top, d.width, 204);
-        l->setForeColor(kWhite);
-        l->setFont(names);
-        l->setAlignment(Qt::AlignLeft);
-        l->setCaption(Utf8(d.caption));
-        l->setAccessibleName(Utf8(d.caption));
+        l->setForeColor(looks::kWhite);
+        l->setFont(looks::PGothic(7.5));
+        l->setAlignment(Align::Left);
+        l->setCaption(d.caption);
+        l->setAccessibleName(d.caption);
         *d.slot = l;
+    }
+
+    const ButtonDesign buttons[] = {
+        {&cmdStop, "cmdStop", txt::kViewMove, 360, 240, 1080, 350},
+        {&cmdClos, "cmdClos", txt::kClose, 6720, 240, 1080, 350},
+        {&cmdKesu, "cmdKesu", txt::kHideStars, 360, 6960, 1100, 350},
+    };
+    for (const ButtonDesign& d : buttons) {
+        auto* b = Add<CommandButton>(d.name);
+        b->Move(d.left, d.top, d.width, d.height);
+        b->setBackColor(looks::kButtonFace);
+        b->setFont(looks::SystemFont());
+        b->setCaption(d.caption);
+        *d.slot = b;
+    }
+    // 閉じる keeps its caption, so it is its name. The other two are left without a fixed
+    // name: a button's accessible name is then its caption, which their handlers change.
+    cmdClos->setAccessibleName(txt::kClose);
+
+    const BoxDesign boxes[] = {
+        {&picSun2, "picSun2", 3864, 430, 300, 300, txt::kSun, looks::kSunDisc2, nullptr},
+        {&picMon2, "picMon2", 820, 3500, 300, 300, txt::kMoon, looks::kMoonDisc2, nullptr},
+        {&picMrc2, "picMrc2", 1350, 5200, 120, 100, txt::kMercury, looks::kMercuryDisc, nullptr},
+        {&picVns2, "picVns2", 2400, 6180, 130, 130, txt::kVenus, looks::kVenusDisc, nullptr},
+        {&picMas2, "picMas2", 5600, 6100, 130, 130, txt::kMars, looks::kMarsDisc, nullptr},
+        {&picJup2, "picJup2", 6550, 5100, 220, 180, txt::kJupiter, std::nullopt,
+         looks::kJupiterPicture},
+        {&picSat2, "picSat2", 7000, 3450, 200, 130, txt::kSaturn, std::nullopt,
+         looks::kSaturnPicture},
+    };
+    for (const BoxDesign& d : boxes) {
+        auto* box = Add<PictureBox>(d.name);
+        box->Move(d.left, d.top, d.width, d.height);
+        box->setBackColor(looks::kBoxBack);
+        if (d.disc)
+            box->setDisc(*d.disc);
+        else
+            box->setPicture(d.picture);
+        box->setAccessibleName(d.accessible);
+        *d.slot = box;
     }
 
     setZOrder(
@@ -179,9 +175,7 @@ void frmTendo::buildLayout() {
          lblSun2, LinTail2, shpCom2, shpKodo, imgTendo});
 
     // Keyboard: Tab goes stop, close, constellations; Enter stops or moves, Esc closes.
-    const std::array focusOrder = {cmdStop, cmdClos, cmdKesu};
-    for (std::size_t i = 1; i < focusOrder.size(); ++i)
-        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+    setTabOrder({cmdStop, cmdClos, cmdKesu});
     setDefaultButton(cmdStop);
     setCancelButton(cmdClos);
 }

@@ -1,14 +1,9 @@
-#include "frmwe.h"
+#include "main_window/frmwe.h"
 
-#include "accessibility.h"
-#include "beep.h"
-#include "design.h"
-#include "init.h"
-#include "texts.h"
-#include "tick.h"
-
-#include <QCloseEvent>
-#include <QCoreApplication>
+#include "resources/looks.h"
+#include "resources/texts.h"
+#include "simulation/init.h"
+#include "simulation/tick.h"
 
 #include <cmath>
 #include <limits>
@@ -21,11 +16,8 @@ sim::Point Centre(const PictureBox* c) {
     return {double(c->Left()) + double(c->Width()) / 2, double(c->Top()) + double(c->Height()) / 2};
 }
 
-sim::BoxSize Size(const QWidget* w) {
-    if (auto* box = dynamic_cast<const PictureBox*>(w))
-        return {box->Width(), box->Height()};
-    auto* shape = static_cast<const Shape*>(w);
-    return {shape->Width(), shape->Height()};
+sim::BoxSize Size(const Control* c) {
+    return {c->Width(), c->Height()};
 }
 
 const char* Message(sim::NearMiss miss) {
@@ -48,31 +40,30 @@ const char* Message(sim::NearMiss miss) {
     return "";
 }
 
-// Trail colours, by index of the classic palette.
-constexpr int kBlue = 9, kOlive = 6, kYellow = 14, kTeal = 3, kSilver = 7, kMaroon = 4;
-
 constexpr int kIntervals[4] = {40, 60, 100, 180};
 
 } // namespace
 
-frmWE::frmWE() {
+frmWE::frmWE() : Form("frmWE") {
     buildLayout();
     for (int i = 0; i < 4; ++i)
-        connect(cmdSTR[std::size_t(i)], &QAbstractButton::clicked, this,
-                [this, i] { cmdSTR_Click(i); });
-    connect(cmdSTP, &QAbstractButton::clicked, this, [this] { cmdSTP_Click(); });
-    connect(cmdClr, &QAbstractButton::clicked, this, [this] { cmdClr_Click(); });
-    connect(cmdSyo, &QAbstractButton::clicked, this, [this] { cmdSyo_Click(); });
-    connect(cmdTendo, &QAbstractButton::clicked, this, [this] { cmdTendo_Click(); });
-    connect(cmdEthST, &QAbstractButton::clicked, this, [this] { cmdEthST_Click(); });
-    connect(cmdFrm2, &QAbstractButton::clicked, this, [this] { cmdFrm2_Click(); });
-    connect(cmdEndWE, &QAbstractButton::clicked, this, [this] { cmdEndWE_Click(); });
-    lblEthYear->setClickHandler([this] { lblEthYear_Click(); });
+        cmdSTR[std::size_t(i)]->onClick([this, i] { cmdSTR_Click(i); });
+    cmdSTP->onClick([this] { cmdSTP_Click(); });
+    cmdClr->onClick([this] { cmdClr_Click(); });
+    cmdSyo->onClick([this] { cmdSyo_Click(); });
+    cmdTendo->onClick([this] { cmdTendo_Click(); });
+    cmdEthST->onClick([this] { cmdEthST_Click(); });
+    cmdFrm2->onClick([this] { cmdFrm2_Click(); });
+    cmdEndWE->onClick([this] { cmdEndWE_Click(); });
+    lblEthYear->onClick([this] { lblEthYear_Click(); });
     Form_Load();
-    cmdSTR[0]->setFocus();
+    cmdSTR[0]->SetFocus();
 }
 
-frmWE::~frmWE() = default;
+// The Earth view goes first: it reads this window's controls to the last.
+frmWE::~frmWE() {
+    earthView_.reset();
+}
 
 void frmWE::Form_Load() {
     cmdFrm2->setEnabled(false);
@@ -86,11 +77,6 @@ void frmWE::Form_Load() {
 
 void frmWE::Form_Resize() {
     lblMes->setTop(ScaleHeight() - 700);
-}
-
-void frmWE::resizeEvent(QResizeEvent* e) {
-    Form::resizeEvent(e);
-    Form_Resize();
 }
 
 void frmWE::InitBodies() {
@@ -112,35 +98,35 @@ void frmWE::ClearBodies() {
     sim::ClearBodies(s);
 }
 
-std::vector<QWidget*> frmWE::ScaleGroup() const {
+std::vector<Control*> frmWE::ScaleGroup() const {
     return {lblMon,  lblEth,  lblSun,  lblVns,  lblMrc,  lblMas,  lblJup,  lblSat, lblsyun,
             lblEthN, lblSunN, lblVnsN, lblMrcN, lblMasN, lblJupN, lblSatN, Line1,  Line2,
             Line3,   Line4,   Line5,   Line6,   Line7,   Line8,   Line9,   Line10, Line11};
 }
 
 void frmWE::ShowScale() {
-    for (QWidget* w : ScaleGroup())
-        w->setVisible(true);
+    for (Control* c : ScaleGroup())
+        c->setVisible(true);
 }
 
 void frmWE::HideScale() {
-    for (QWidget* w : ScaleGroup())
-        w->setVisible(false);
+    for (Control* c : ScaleGroup())
+        c->setVisible(false);
 }
 
 void frmWE::cmdSTR_Click(int index) {
     if (index >= 0 && index < 4) {
         HideScale();
         TmrWE.setInterval(kIntervals[index]);
-        cmdSTR[0]->setCaption(Utf8(txt::kResume));
+        cmdSTR[0]->setCaption(txt::kResume);
     }
-    cmdSTP->setFocus();
+    cmdSTP->SetFocus();
     cmdSyo->setEnabled(false);
 }
 
 void frmWE::cmdSTP_Click() {
     TmrWE.setInterval(0);
-    cmdSTR[0]->setFocus();
+    cmdSTR[0]->SetFocus();
     cmdSyo->setEnabled(true);
 }
 
@@ -151,28 +137,27 @@ void frmWE::cmdClr_Click() {
     setDrawWidth(int(std::min(width, double(std::numeric_limits<std::int16_t>::max()))));
     PSet(ScaleWidth() / 2, ScaleHeight() / 2);
     setDrawWidth(1);
-    cmdSTP->setFocus();
+    cmdSTP->SetFocus();
 }
 
 void frmWE::cmdFrm2_Click() {
     // Not loaded (never opened, or closed since): create it, which runs its start-up.
-    frmTendo* view = EarthView();
-    if (!view) {
-        view = new frmTendo({picEth, picMon, picSun, picMrc, picVns, picMas, picJup, picSat, shpCom,
-                             LinTail, &TmrWE, ScaleGroup()},
-                            this);
-        earthView_ = view;
+    if (!EarthView()) {
+        earthView_.reset(); // the one closed before, if any
+        earthView_ = std::make_unique<frmTendo>(MainWindowView{
+            picEth, picMon, picSun, picMrc, picVns, picMas, picJup, picSat, shpCom, LinTail, &TmrWE,
+            ScaleGroup()});
     }
-    view->show();
-    frmTendo& v = *view;
+    frmTendo& v = *earthView_;
+    v.Show();
     if (TmrWE.Interval() != 0) {
         v.tmrTendo.setInterval(40);
-        v.cmdStop->setCaption(Utf8(txt::kViewStop));
+        v.cmdStop->setCaption(txt::kViewStop);
         v.shpKodo->setVisible(false);
         for (Label* l : v.NameLabels())
             l->setVisible(false);
     } else {
-        v.cmdStop->setCaption(Utf8(txt::kViewMove));
+        v.cmdStop->setCaption(txt::kViewMove);
         v.Teisi = true;
     }
 }
@@ -185,8 +170,8 @@ void frmWE::placeBody(PictureBox* box, const sim::Placement& at, int colour) {
 
 void frmWE::TmrWE_Timer() {
     sim::TickInputs in;
-    in.ethStEnabled = cmdEthST->isEnabled();
-    in.tendoEnabled = cmdTendo->isEnabled();
+    in.ethStEnabled = cmdEthST->Enabled();
+    in.tendoEnabled = cmdTendo->Enabled();
     in.Eth = Size(picEth);
     in.Mon = Size(picMon);
     in.Sun = Size(picSun);
@@ -200,39 +185,39 @@ void frmWE::TmrWE_Timer() {
 
     if (r.earthAdvanced) {
         picEth->Move(r.Eth.left, r.Eth.top);
-        PSet(r.Eth.dotX, r.Eth.dotY, QBColor(kBlue));
+        PSet(r.Eth.dotX, r.Eth.dotY, QBColor(looks::kTrailEarth));
         if (s.n != shownYear_) {
-            lblEthYear->setCaption(QString::number(s.n));
+            lblEthYear->setCaption(std::to_string(s.n));
             shownYear_ = s.n;
         }
     }
-    placeBody(picMon, r.Mon, kOlive);
-    placeBody(picSun, r.Sun, kYellow);
-    placeBody(picMrc, r.Mrc, kTeal);
-    placeBody(picVns, r.Vns, kSilver);
-    placeBody(picMas, r.Mas, kMaroon);
+    placeBody(picMon, r.Mon, looks::kTrailMoon);
+    placeBody(picSun, r.Sun, looks::kTrailSun);
+    placeBody(picMrc, r.Mrc, looks::kTrailMercury);
+    placeBody(picVns, r.Vns, looks::kTrailVenus);
+    placeBody(picMas, r.Mas, looks::kTrailMars);
     if (!r.outerPlanets) {
         picJup->setVisible(false);
         picSat->setVisible(false);
     } else {
         picJup->setVisible(true);
-        placeBody(picJup, r.Jup, kTeal);
+        placeBody(picJup, r.Jup, looks::kTrailOuter);
         picSat->setVisible(true);
-        placeBody(picSat, r.Sat, kTeal);
+        placeBody(picSat, r.Sat, looks::kTrailOuter);
     }
     shpCom->setVisible(true);
     LinTail->setVisible(true);
     shpCom->Move(r.Com.left, r.Com.top);
-    PSet(r.Com.dotX, r.Com.dotY, QBColor(kTeal));
+    PSet(r.Com.dotX, r.Com.dotY, QBColor(looks::kTrailComet));
     if (r.tailMoved)
         LinTail->setPoints(r.tail.x1, r.tail.y1, r.tail.x2, r.tail.y2);
 
     if (r.nearMiss != sim::NearMiss::None) {
         lblMes->setVisible(true);
-        lblMes->setCaption(Utf8(Message(r.nearMiss)));
+        lblMes->setCaption(Message(r.nearMiss));
         Beep();
         TmrMes.setInterval(3500);
-        Announce(lblMes);
+        Announce(*lblMes);
     }
 }
 
@@ -241,23 +226,15 @@ void frmWE::TmrMes_Timer() {
 }
 
 void frmWE::cmdEndWE_Click() {
-    endProgram();
+    Close();
 }
 
-void frmWE::closeEvent(QCloseEvent* e) {
-    endProgram();
-    e->accept();
-}
-
-void frmWE::endProgram() {
-    if (ending_)
-        return;
-    ending_ = true;
-    // Nothing runs after this: no more ticks, no message timer, every window closed.
+// Nothing runs after this: no more ticks, no message timer, every window closed, and the
+// program ends once this handler returns.
+void frmWE::Form_Unload() {
     TmrWE.setInterval(0);
     TmrMes.setInterval(0);
     if (frmTendo* view = EarthView())
-        view->close();
-    hide();
-    QCoreApplication::quit();
+        view->Close();
+    backend().quit();
 }

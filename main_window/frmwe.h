@@ -2,18 +2,11 @@
 // The main window "惑星の動き": the solar system drawn with the Sun at rest (or the Earth
 // pinned), its run controls and its distance scale.
 
-#include "commandbutton.h"
-#include "form.h"
-#include "frmtendo.h"
-#include "label.h"
-#include "line.h"
-#include "picturebox.h"
-#include "shape.h"
-#include "state.h"
-#include "tick.h"
-#include "timer.h"
-
-#include <QPointer>
+#include "controls/form.h"
+#include "controls/timer.h"
+#include "earth_view/frmtendo.h"
+#include "simulation/state.h"
+#include "simulation/tick.h"
 
 #include <array>
 #include <memory>
@@ -66,7 +59,7 @@ public:
 
     // Handlers, named after their control and event.
     void Form_Load();
-    void Form_Resize();
+    void Form_Resize() override;
     void cmdSTR_Click(int index);
     void cmdSTP_Click();
     void cmdClr_Click();
@@ -85,25 +78,24 @@ public:
     void HideScale();
 
     // The 27 controls of the distance scale, in the order they are shown and hidden.
-    std::vector<QWidget*> ScaleGroup() const;
+    std::vector<controls::Control*> ScaleGroup() const;
 
     // The Earth view while it is loaded, or null.
     frmTendo* EarthView() const {
-        frmTendo* view = earthView_.data();
-        return view && view->Loaded() ? view : nullptr;
+        return earthView_ && earthView_->Loaded() ? earthView_.get() : nullptr;
     }
 
 protected:
-    void resizeEvent(QResizeEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
+    // The frame's close box ends the program as 終わる does.
+    void Form_Unload() override;
 
 private:
     void buildLayout();
     void buildRange(bool saturn);
     void placeBody(controls::PictureBox* box, const sim::Placement& at, int colour);
-    void endProgram();
 
-    bool ending_ = false;
-    std::int16_t shownYear_ = 0;   // the count lblEthYear shows, so that it is written on change
-    QPointer<frmTendo> earthView_; // created and loaded on first use, deleted when closed
+    std::int16_t shownYear_ = 0; // the count lblEthYear shows, so that it is written on change
+    // Created and loaded on first use; once closed it is kept, unloaded, until the next opening
+    // makes a new one, so that no handler of it runs after its own window has gone.
+    std::unique_ptr<frmTendo> earthView_;
 };

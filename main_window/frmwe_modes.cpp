@@ -1,10 +1,9 @@
 // The main window's modes: the view range, the Earth-centred display, holding the Earth, and
 // resetting the revolution counter.
 
-#include "design.h"
-#include "frmwe.h"
-#include "init.h"
-#include "texts.h"
+#include "main_window/frmwe.h"
+#include "resources/texts.h"
+#include "simulation/init.h"
 
 using namespace controls;
 
@@ -53,7 +52,7 @@ void frmWE::cmdSyo_Click() {
         buildRange(!s.Syo);
         s.Syo = !s.Syo;
     }
-    cmdSTR[0]->setFocus();
+    cmdSTR[0]->SetFocus();
 }
 
 void frmWE::buildRange(bool saturn) {
@@ -96,7 +95,7 @@ void frmWE::buildRange(bool saturn) {
     LinTail->setPoints(shpCom->Left(), shpCom->Top(), shpCom->Left(), shpCom->Top());
 
     if (!saturn) {
-        cmdSyo->setCaption(Utf8(txt::kToSaturn));
+        cmdSyo->setCaption(txt::kToSaturn);
         InitBodies();
         s.yo = true;
         Line1->setPoints(450, kAxisY, 6960, kAxisY);
@@ -106,7 +105,7 @@ void frmWE::buildRange(bool saturn) {
         return;
     }
     s.yo = false;
-    cmdSyo->setCaption(Utf8(txt::kToMars));
+    cmdSyo->setCaption(txt::kToMars);
     InitBodies();
     sim::OuterRangePull(s);
     Line9->setPoints(6960, kAxisY, 11900, kAxisY);
@@ -118,11 +117,11 @@ void frmWE::cmdTendo_Click() {
     s.TendoXn = double(picEth->Width()) / 2 + double(picEth->Left());
     s.TendoYn = double(picEth->Height()) / 2 + double(picEth->Top());
     if (s.Tendo) {
-        cmdTendo->setCaption(Utf8(txt::kEarthCentred));
+        cmdTendo->setCaption(txt::kEarthCentred);
         cmdFrm2->setEnabled(false);
         cmdEthST->setEnabled(true);
     } else {
-        cmdTendo->setCaption(Utf8(txt::kSunCentred));
+        cmdTendo->setCaption(txt::kSunCentred);
         cmdFrm2->setEnabled(true);
         cmdEthST->setEnabled(false);
     }
@@ -131,11 +130,11 @@ void frmWE::cmdTendo_Click() {
 
 void frmWE::cmdEthST_Click() {
     if (s.Ethstop) {
-        cmdEthST->setCaption(Utf8(txt::kHoldEarth));
+        cmdEthST->setCaption(txt::kHoldEarth);
         cmdTendo->setEnabled(true);
         cmdFrm2->setEnabled(false);
     } else {
-        cmdEthST->setCaption(Utf8(txt::kReleaseEarth));
+        cmdEthST->setCaption(txt::kReleaseEarth);
         cmdTendo->setEnabled(false);
         cmdFrm2->setEnabled(false);
     }
@@ -143,7 +142,7 @@ void frmWE::cmdEthST_Click() {
 }
 
 void frmWE::lblEthYear_Click() {
-    lblEthYear->setCaption(QStringLiteral("0"));
+    lblEthYear->setCaption("0");
     shownYear_ = 0;
     s.n = 0; // the revolution in progress goes on: m is left alone
 }

@@ -1,8 +1,8 @@
 #pragma once
 // Centres of the main window's pictures at their design places (left + width / 2 and
 // top + height / 2 of each box, the comet placed by start-up at 10500, 7000).
-#include "init.h"
-#include "tick.h"
+#include "simulation/init.h"
+#include "simulation/tick.h"
 
 namespace sim::testing_data {
 

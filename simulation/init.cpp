@@ -1,4 +1,4 @@
-#include "init.h"
+#include "simulation/init.h"
 
 #include <initializer_list>
 

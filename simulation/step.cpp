@@ -1,4 +1,4 @@
-#include "step.h"
+#include "simulation/step.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "state.h"
+#include "simulation/state.h"
 
 namespace sim {
 

@@ -1,6 +1,6 @@
-#include "tick.h"
+#include "simulation/tick.h"
 
-#include "step.h"
+#include "simulation/step.h"
 
 #include <cmath>
 #include <limits>

@@ -2,7 +2,7 @@
 // The arithmetic of one tick of the main window's timer. The core computes what the window must
 // show; the window applies it to its controls in the same order.
 
-#include "state.h"
+#include "simulation/state.h"
 
 #include <cstdint>
 

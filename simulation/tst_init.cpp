@@ -1,5 +1,5 @@
-#include "design_centres.h"
-#include "init.h"
+#include "simulation/design_centres.h"
+#include "simulation/init.h"
 
 #include <gtest/gtest.h>
 

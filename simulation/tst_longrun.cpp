@@ -1,7 +1,7 @@
 // A million ticks in each range: the Earth keeps its year and the comet its orbit.
 
-#include "design_centres.h"
-#include "tick.h"
+#include "simulation/design_centres.h"
+#include "simulation/tick.h"
 
 #include <gtest/gtest.h>
 

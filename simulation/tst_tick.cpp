@@ -1,5 +1,5 @@
-#include "design_centres.h"
-#include "tick.h"
+#include "simulation/design_centres.h"
+#include "simulation/tick.h"
 
 #include <gtest/gtest.h>
 

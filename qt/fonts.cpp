@@ -1,9 +1,9 @@
-#include "fonts.h"
+#include "qt/backend.h"
 
 #include <QFont>
 #include <QStringList>
 
-namespace controls {
+namespace qtb {
 
 void InstallFontSubstitutions() {
     QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"),
@@ -15,4 +15,4 @@ void InstallFontSubstitutions() {
                                {QStringLiteral("MotoyaLMaru"), QStringLiteral("IPAPGothic")});
 }
 
-} // namespace controls
+} // namespace qtb

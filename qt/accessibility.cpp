@@ -1,16 +1,10 @@
-#include "accessibility.h"
-
-#include "form.h"
-#include "image.h"
-#include "label.h"
-#include "line.h"
-#include "picturebox.h"
-#include "shape.h"
+#include "qt/backend.h"
+#include "qt/widgets.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 
-namespace controls {
+namespace qtb {
 
 namespace {
 
@@ -18,39 +12,39 @@ namespace {
 // press does what the click does.
 class LabelAccessible final : public QAccessibleWidget {
 public:
-    explicit LabelAccessible(Label* l) : QAccessibleWidget(l, QAccessible::StaticText) {}
+    explicit LabelAccessible(LabelWidget* l) : QAccessibleWidget(l, QAccessible::StaticText) {}
 
     // Asked each time: the interface may be made before the click handler is given.
     QAccessible::Role role() const override {
-        return static_cast<Label*>(widget())->Clickable() ? QAccessible::Button
+        return label().Clickable() ? QAccessible::Button
                                                           : QAccessible::StaticText;
     }
 
     QStringList actionNames() const override {
-        auto* l = static_cast<Label*>(widget());
         QStringList names = QAccessibleWidget::actionNames();
-        if (l->Clickable())
+        if (label().Clickable())
             names.prepend(pressAction());
         return names;
     }
 
     void doAction(const QString& action) override {
-        auto* l = static_cast<Label*>(widget());
-        if (action == pressAction() && l->Clickable())
-            l->Click();
+        if (action == pressAction() && label().Clickable())
+            label().Click();
         else
             QAccessibleWidget::doAction(action);
     }
 
+    controls::Label& label() const { return static_cast<LabelWidget*>(widget())->label(); }
+
     QString text(QAccessible::Text t) const override {
-        auto* l = static_cast<Label*>(widget());
+        const QString caption = QString::fromStdString(label().Caption());
         switch (t) {
         case QAccessible::Name:
-            return l->accessibleName().isEmpty() ? l->Caption() : l->accessibleName();
+            return widget()->accessibleName().isEmpty() ? caption : widget()->accessibleName();
         case QAccessible::Value:
-            return l->Caption();
+            return caption;
         case QAccessible::Description:
-            return l->accessibleDescription().isEmpty() ? l->toolTip() : l->accessibleDescription();
+            return widget()->toolTip();
         default:
             return QAccessibleWidget::text(t);
         }
@@ -74,33 +68,17 @@ public:
 QAccessibleInterface* factory(const QString& key, QObject* object) {
     if (key != QLatin1String("QWidget"))
         return nullptr;
-    if (auto* f = dynamic_cast<Form*>(object); f && f->isWindow())
+    if (auto* f = dynamic_cast<FormWidget*>(object))
         return new WindowAccessible(f);
-    if (auto* l = dynamic_cast<Label*>(object))
+    if (auto* l = dynamic_cast<LabelWidget*>(object))
         return new LabelAccessible(l);
-    if (dynamic_cast<PictureBox*>(object) || dynamic_cast<Shape*>(object) ||
-        dynamic_cast<Line*>(object) || dynamic_cast<Image*>(object))
+    if (dynamic_cast<BoxWidget*>(object) || dynamic_cast<ShapeWidget*>(object) ||
+        dynamic_cast<LineWidget*>(object) || dynamic_cast<ImageWidget*>(object))
         return new GraphicAccessible(static_cast<QWidget*>(object));
     return nullptr;
 }
 
-std::function<void(QWidget*)>& observer() {
-    static std::function<void(QWidget*)> o;
-    return o;
-}
-
 } // namespace
-
-void Announce(QWidget* control) {
-    QAccessibleEvent alert(control, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert); // nothing happens while no reader listens
-    if (observer())
-        observer()(control);
-}
-
-void SetAnnouncementObserver(std::function<void(QWidget*)> o) {
-    observer() = std::move(o);
-}
 
 void InstallAccessibility() {
     static bool installed = false;
@@ -110,4 +88,4 @@ void InstallAccessibility() {
     }
 }
 
-} // namespace controls
+} // namespace qtb

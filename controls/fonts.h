@@ -1,9 +1,0 @@
-#pragma once
-
-namespace controls {
-
-// Maps the font names of the layouts to Japanese fonts from Debian with the same metrics, so
-// that kana, kanji and Latin letters share one face.
-void InstallFontSubstitutions();
-
-} // namespace controls

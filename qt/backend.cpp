@@ -1,0 +1,232 @@
+#include "qt/backend.h"
+
+#include "qt/widgets.h"
+
+#include "controls/timer.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <algorithm>
+
+using namespace controls;
+
+// The pictures live in a static library; naming them here keeps the linker from dropping them.
+static void InitPictures() {
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace qtb {
+
+void SystemBeep(); // beep.cpp
+
+QtBackend::QtBackend() : previous_(&CurrentBackend()) {
+    InitPictures();
+    SetBackend(this);
+    // The toolkit moves the focus by mouse, Tab and window activation; the model follows.
+    focusWatch_ = QObject::connect(
+        qApp, &QApplication::focusChanged, [](QWidget*, QWidget* now) {
+            if (!now)
+                return;
+            if (auto* peer = dynamic_cast<Peer*>(now))
+                peer->model.form().FocusMovedTo(&peer->model);
+            else if (auto* f = dynamic_cast<FormWidget*>(now))
+                f->model.FocusMovedTo(nullptr);
+        });
+}
+
+QtBackend::~QtBackend() {
+    QObject::disconnect(focusWatch_);
+    SetBackend(previous_);
+}
+
+void QtBackend::formCreated(Form& form) {
+    auto* w = new FormWidget(form);
+    form.peer = w;
+    w->applyBorder();
+}
+
+void QtBackend::formDestroyed(Form& form) {
+    delete WidgetOf(form);
+    form.peer = nullptr;
+}
+
+void QtBackend::formShown(Form& form, bool shown) {
+    FormWidget* w = WidgetOf(form);
+    if (shown) {
+        w->show();
+        if (Control* c = form.Focused())
+            PeerOf(*c)->widget()->setFocus();
+    } else {
+        w->hide();
+    }
+}
+
+void QtBackend::formChanged(Form& form, Prop what) {
+    FormWidget* w = WidgetOf(form);
+    switch (what) {
+    case Prop::Caption:
+        w->applyCaption();
+        break;
+    case Prop::Icon:
+        w->applyIcon();
+        break;
+    case Prop::BorderStyle:
+        w->applyBorder();
+        break;
+    case Prop::ClientSize:
+        w->applyClientSize();
+        break;
+    case Prop::Colors:
+        w->applyBackColor();
+        break;
+    case Prop::ZOrder:
+        restack(form);
+        break;
+    case Prop::TabOrder:
+        retab(form);
+        break;
+    case Prop::Focus:
+        if (Control* c = form.Focused())
+            PeerOf(*c)->widget()->setFocus();
+        break;
+    default:
+        break;
+    }
+}
+
+namespace {
+
+Peer* MakePeer(Control& c, QWidget* parent) {
+    switch (c.kind()) {
+    case Kind::Button:
+        return new ButtonWidget(static_cast<CommandButton&>(c), parent);
+    case Kind::Label:
+        return new LabelWidget(static_cast<Label&>(c), parent);
+    case Kind::PictureBox:
+        return new BoxWidget(static_cast<PictureBox&>(c), parent);
+    case Kind::Shape:
+        return new ShapeWidget(static_cast<Shape&>(c), parent);
+    case Kind::Line:
+        return new LineWidget(static_cast<Line&>(c), parent);
+    case Kind::Image:
+        break;
+    }
+    return new ImageWidget(static_cast<Image&>(c), parent);
+}
+
+} // namespace
+
+void QtBackend::controlCreated(Control& c) {
+    Peer* peer = MakePeer(c, WidgetOf(c.form()));
+    c.peer = peer;
+    QWidget* w = peer->widget();
+    // A control that names no font of its own uses its window's.
+    w->setFont(ToQt(c.font() == Font{} ? c.form().font() : c.font()));
+    peer->relayout();
+    restack(c.form());
+    w->setVisible(c.Visible());
+}
+
+void QtBackend::controlChanged(Control& c, Prop what) {
+    Peer* peer = PeerOf(c);
+    if (!peer)
+        return;
+    if (what == Prop::Content) {
+        if (auto* box = dynamic_cast<BoxWidget*>(peer))
+            box->applyContent();
+        else if (auto* image = dynamic_cast<ImageWidget*>(peer))
+            image->applyContent();
+        else
+            peer->widget()->update();
+        return;
+    }
+    if (what == Prop::Clickable) {
+        if (auto* label = dynamic_cast<LabelWidget*>(peer))
+            label->applyClickable();
+        return;
+    }
+    if (what == Prop::Caption && c.kind() == Kind::Label && QAccessible::isActive()) {
+        QAccessibleEvent ev(peer->widget(), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&ev);
+    }
+    peer->apply(what);
+}
+
+// Windowed controls above windowless ones; within each layer, by the model's order.
+void QtBackend::restack(Form& form) {
+    std::vector<Control*> order;
+    for (const auto& c : form.Controls())
+        order.push_back(c.get());
+    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+        if (a->layer() != b->layer())
+            return a->layer() == Layer::Windowless; // lower layer first
+        return a->ZIndex() > b->ZIndex();            // bottom first
+    });
+    for (Control* c : order)
+        if (Peer* p = PeerOf(*c))
+            p->widget()->raise();
+}
+
+void QtBackend::retab(Form& form) {
+    std::vector<Control*> order;
+    for (const auto& c : form.Controls()) {
+        QWidget* w = PeerOf(*c)->widget();
+        if (c->TabIndex() >= 0)
+            order.push_back(c.get());
+        else if (c->kind() == Kind::Button)
+            w->setFocusPolicy(Qt::ClickFocus);
+    }
+    std::sort(order.begin(), order.end(),
+              [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(PeerOf(*order[i - 1])->widget(), PeerOf(*order[i])->widget());
+}
+
+void QtBackend::pointDrawn(Form& form, const Dot& dot) {
+    WidgetOf(form)->drawDot(dot);
+}
+
+void QtBackend::timerCreated(Timer& timer) {
+    auto* t = new QTimer;
+    t->setTimerType(Qt::PreciseTimer);
+    QObject::connect(t, &QTimer::timeout, [&timer] { timer.Fire(); });
+    timer.peer = t;
+}
+
+void QtBackend::timerDestroyed(Timer& timer) {
+    delete static_cast<QTimer*>(timer.peer);
+    timer.peer = nullptr;
+}
+
+void QtBackend::timerChanged(Timer& timer) {
+    auto* t = static_cast<QTimer*>(timer.peer);
+    if (timer.Interval() == 0)
+        t->stop();
+    else
+        t->start(timer.Interval());
+}
+
+void QtBackend::beep() {
+    if (onBeep)
+        onBeep();
+    else
+        SystemBeep();
+}
+
+void QtBackend::announce(Control& c) {
+    if (Peer* p = PeerOf(c)) {
+        QAccessibleEvent alert(p->widget(), QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert); // nothing happens while no reader listens
+    }
+    if (onAnnounce)
+        onAnnounce(c);
+}
+
+void QtBackend::quit() {
+    QCoreApplication::quit();
+}
+
+} // namespace qtb

@@ -1,0 +1,54 @@
+#pragma once
+// The Qt Widgets backend: shows the control model's windows as widgets.
+
+#include "controls/backend.h"
+
+#include <QObject>
+
+#include <functional>
+
+namespace qtb {
+
+class QtBackend final : public controls::Backend {
+public:
+    // Needs the application object. Installs itself as the current backend while it lives.
+    QtBackend();
+    ~QtBackend() override;
+    QtBackend(const QtBackend&) = delete;
+    QtBackend& operator=(const QtBackend&) = delete;
+
+    void formCreated(controls::Form& form) override;
+    void formDestroyed(controls::Form& form) override;
+    void formShown(controls::Form& form, bool shown) override;
+    void formChanged(controls::Form& form, controls::Prop what) override;
+    void controlCreated(controls::Control& control) override;
+    void controlChanged(controls::Control& control, controls::Prop what) override;
+    void pointDrawn(controls::Form& form, const controls::Dot& dot) override;
+    void timerCreated(controls::Timer& timer) override;
+    void timerDestroyed(controls::Timer& timer) override;
+    void timerChanged(controls::Timer& timer) override;
+    void beep() override;
+    void announce(controls::Control& control) override;
+    void quit() override;
+
+    // Tests watch beeps and announcements here, instead of hearing them.
+    std::function<void()> onBeep;
+    std::function<void(controls::Control&)> onAnnounce;
+
+private:
+    void restack(controls::Form& form);
+    void retab(controls::Form& form);
+
+    controls::Backend* previous_;
+    QMetaObject::Connection focusWatch_;
+};
+
+// Maps the layouts' font names to Japanese fonts from Debian with the same metrics, so that
+// kana, kanji and Latin letters share one face.
+void InstallFontSubstitutions();
+
+// Gives the windows and controls their roles for assistive technology. Call once after the
+// application object exists.
+void InstallAccessibility();
+
+} // namespace qtb

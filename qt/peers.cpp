@@ -1,0 +1,356 @@
+#include "qt/widgets.h"
+
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace controls;
+
+namespace qtb {
+
+QFont ToQt(const Font& f) {
+    if (f.name.empty())
+        return QFont();
+    QFont font(QString::fromStdString(f.name));
+    font.setPixelSize(FontPixels(f.points));
+    font.setBold(f.bold);
+    font.setItalic(f.italic);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+QImage LoadPicture(const std::string& name) {
+    QImageReader reader(QString::fromStdString(":/pictures/" + name));
+    return reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+void PaintCircle(QPainter& p, const QRectF& bounds, const CircleStyle& style) {
+    const double d = std::min(bounds.width(), bounds.height());
+    if (d <= 0)
+        return;
+    const QRectF circle(bounds.center().x() - d / 2, bounds.center().y() - d / 2, d, d);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (style.fill) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(ToQt(*style.fill));
+        p.drawEllipse(circle);
+    }
+    if (style.outline) {
+        // Half a pixel in, so that the whole one-pixel line lies inside the circle's bounds.
+        p.setPen(QPen(ToQt(*style.outline), 1.0));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(circle.adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+}
+
+// --- What every control's widget shares -------------------------------------------------
+
+QRect Peer::pixelRect() const {
+    return {ToPixels(model.Left()), ToPixels(model.Top()), std::max(0, ToPixels(model.Width())),
+            std::max(0, ToPixels(model.Height()))};
+}
+
+void Peer::relayout() {
+    const QRect r = pixelRect();
+    if (r != widget()->geometry())
+        widget()->setGeometry(r);
+}
+
+void Peer::apply(Prop what) {
+    QWidget* w = widget();
+    switch (what) {
+    case Prop::Geometry:
+        relayout();
+        w->update();
+        break;
+    case Prop::Visible:
+        w->setVisible(model.Visible());
+        break;
+    case Prop::Enabled:
+        w->setEnabled(model.Enabled());
+        break;
+    case Prop::Font:
+        w->setFont(ToQt(model.font()));
+        break;
+    case Prop::ToolTip:
+        w->setToolTip(QString::fromStdString(model.ToolTip()));
+        break;
+    case Prop::AccessibleName:
+        w->setAccessibleName(QString::fromStdString(model.AccessibleName()));
+        break;
+    default:
+        w->update();
+        break;
+    }
+}
+
+// --- Push button -------------------------------------------------------------------------
+
+ButtonWidget::ButtonWidget(CommandButton& b, QWidget* parent) : QAbstractButton(parent), Peer(b) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Space is the toolkit's own (pressed look while held); the model decides what a click does.
+    connect(this, &QAbstractButton::clicked, this, [this] { button().Click(); });
+}
+
+void ButtonWidget::keyPressEvent(QKeyEvent* e) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == 0) {
+        model.form().KeyDown(Key::Enter);
+        e->accept();
+        return;
+    }
+    if (e->key() == Qt::Key_Escape) {
+        e->ignore(); // the window's cancel button
+        return;
+    }
+    QAbstractButton::keyPressEvent(e);
+}
+
+void ButtonWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    const QColor face = ToQt(button().BackColor());
+    p.fillRect(r, face);
+    const bool sunken = isDown();
+    const int x0 = r.left(), y0 = r.top(), x1 = r.right(), y1 = r.bottom();
+
+    // Classic bevel: light from the top left, one pixel of black and one of shadow below.
+    const QColor light(255, 255, 255), dark(0, 0, 0), shadow(128, 128, 128);
+    auto frame = [&](QColor topLeft, QColor bottomRight, int inset) {
+        p.setPen(topLeft);
+        p.drawLine(x0 + inset, y0 + inset, x1 - inset - 1, y0 + inset);
+        p.drawLine(x0 + inset, y0 + inset, x0 + inset, y1 - inset - 1);
+        p.setPen(bottomRight);
+        p.drawLine(x0 + inset, y1 - inset, x1 - inset, y1 - inset);
+        p.drawLine(x1 - inset, y0 + inset, x1 - inset, y1 - inset);
+    };
+    if (sunken) {
+        frame(dark, light, 0);
+        frame(shadow, face, 1);
+    } else {
+        frame(light, dark, 0);
+        frame(face, shadow, 1);
+    }
+
+    p.setFont(font());
+    const QRect textRect = r.adjusted(3, 2, -3, -2).translated(sunken ? 1 : 0, sunken ? 1 : 0);
+    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    const QString caption = QString::fromStdString(button().Caption());
+    if (isEnabled()) {
+        p.setPen(QColor(0, 0, 0));
+        p.drawText(textRect, flags, caption);
+    } else {
+        // Engraved grey text, as a disabled classic button shows it.
+        p.setPen(light);
+        p.drawText(textRect.translated(1, 1), flags, caption);
+        p.setPen(shadow);
+        p.drawText(textRect, flags, caption);
+    }
+    if (hasFocus()) {
+        QPen dots(QColor(0, 0, 0), 1, Qt::DotLine);
+        p.setPen(dots);
+        p.drawRect(r.adjusted(3, 3, -4, -4));
+    }
+}
+
+// --- Label -------------------------------------------------------------------------------
+
+LabelWidget::LabelWidget(Label& l, QWidget* parent) : QWidget(parent), Peer(l) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    applyClickable();
+}
+
+// A clickable label is reached by Tab only: a mouse click leaves the focus where it was.
+// Its focus frame lies in a margin around the text, so that it never crosses a letter.
+int LabelWidget::margin() const {
+    return label().Clickable() ? 2 : 0;
+}
+
+QRect LabelWidget::pixelRect() const {
+    const int m = margin();
+    return Peer::pixelRect().adjusted(-m, -m, m, m);
+}
+
+void LabelWidget::applyClickable() {
+    setFocusPolicy(label().Clickable() ? Qt::TabFocus : Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents, !label().Clickable());
+    relayout();
+    update();
+}
+
+void LabelWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QColor fore = ToQt(label().ForeColor());
+    const int m = margin();
+    if (hasFocus()) {
+        p.setPen(QPen(fore, 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    const QString caption = QString::fromStdString(label().Caption());
+    if (caption.isEmpty())
+        return;
+    p.setFont(font());
+    p.setPen(fore);
+    Qt::Alignment align = Qt::AlignLeft;
+    if (label().Alignment() == Align::Right)
+        align = Qt::AlignRight;
+    else if (label().Alignment() == Align::Center)
+        align = Qt::AlignHCenter;
+    // Text starts at the top and wraps inside the label's width; what does not fit is cut off.
+    p.drawText(rect().adjusted(m, m, -m, -m), int(align | Qt::AlignTop) | Qt::TextWordWrap,
+               caption);
+}
+
+void LabelWidget::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) {
+        e->ignore();
+        return;
+    }
+    pressed_ = true;
+    e->accept();
+}
+
+void LabelWidget::mouseReleaseEvent(QMouseEvent* e) {
+    if (!pressed_) {
+        e->ignore();
+        return;
+    }
+    pressed_ = false;
+    if (rect().contains(e->position().toPoint()))
+        label().Click();
+    e->accept();
+}
+
+void LabelWidget::keyPressEvent(QKeyEvent* e) {
+    const int k = e->key();
+    if (k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter) {
+        model.form().KeyDown(k == Qt::Key_Space ? Key::Space : Key::Enter);
+        e->accept();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+// --- Body box ----------------------------------------------------------------------------
+
+// Not declared opaque: the toolkit would then move a box by copying its old pixels, which
+// leaves stale pixels where another box had covered it. Moving repaints both places instead.
+BoxWidget::BoxWidget(PictureBox& b, QWidget* parent) : QWidget(parent), Peer(b) {}
+
+void BoxWidget::applyContent() {
+    picture_ = box().Picture().empty() ? QImage() : LoadPicture(box().Picture());
+    update();
+}
+
+void BoxWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), ToQt(box().BackColor()));
+    if (const auto& disc = box().disc()) {
+        PaintCircle(p, QRectF(0, 0, ToPixelsF(disc->width), ToPixelsF(disc->height)),
+                    disc->style);
+    } else if (!picture_.isNull()) {
+        // One picture pixel to one logical pixel, at the top-left corner.
+        p.drawImage(QRectF(0, 0, picture_.width(), picture_.height()), picture_);
+    }
+}
+
+// --- Circle shape ------------------------------------------------------------------------
+
+ShapeWidget::ShapeWidget(Shape& s, QWidget* parent) : QWidget(parent), Peer(s) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+// From the pixel that holds the left edge to the one that holds the right edge, so that no
+// part of the circle (drawn at its exact place) is cut off by rounding.
+QRect ShapeWidget::pixelRect() const {
+    const int left = int(std::floor(ToPixelsF(model.Left())));
+    const int top = int(std::floor(ToPixelsF(model.Top())));
+    const int right = int(std::ceil(ToPixelsF(model.Left() + model.Width())));
+    const int bottom = int(std::ceil(ToPixelsF(model.Top() + model.Height())));
+    return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
+}
+
+void ShapeWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    // The circle in exact twips, relative to where the widget was snapped.
+    const QRectF exact(ToPixelsF(model.Left()) - x(), ToPixelsF(model.Top()) - y(),
+                       ToPixelsF(model.Width()), ToPixelsF(model.Height()));
+    PaintCircle(p, exact, static_cast<Shape&>(model).Style());
+}
+
+// --- Line --------------------------------------------------------------------------------
+
+LineWidget::LineWidget(Line& l, QWidget* parent) : QWidget(parent), Peer(l) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+QRect LineWidget::pixelRect() const {
+    const Line& l = line();
+    const int margin = l.BorderWidth() + 1;
+    const int left = std::min(ToPixels(l.X1()), ToPixels(l.X2())) - margin;
+    const int top = std::min(ToPixels(l.Y1()), ToPixels(l.Y2())) - margin;
+    const int right = std::max(ToPixels(l.X1()), ToPixels(l.X2())) + margin;
+    const int bottom = std::max(ToPixels(l.Y1()), ToPixels(l.Y2())) + margin;
+    return {left, top, right - left + 1, bottom - top + 1};
+}
+
+// An end point in the widget's pixels, on a pixel centre for odd widths so that level and
+// upright lines stay crisp.
+QPointF LineWidget::end(float x, float y) const {
+    const double shift = (line().BorderWidth() % 2) ? 0.5 : 0.0;
+    return {ToPixels(x) + shift - this->x(), ToPixels(y) + shift - this->y()};
+}
+
+void LineWidget::paintEvent(QPaintEvent*) {
+    const Line& l = line();
+    if (l.X1() == l.X2() && l.Y1() == l.Y2())
+        return; // a line of zero length shows nothing
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, l.X1() != l.X2() && l.Y1() != l.Y2());
+    p.setPen(QPen(ToQt(l.BorderColor()), l.BorderWidth(), Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(end(l.X1(), l.Y1()), end(l.X2(), l.Y2()));
+}
+
+// --- Stretched image ---------------------------------------------------------------------
+
+ImageWidget::ImageWidget(Image& i, QWidget* parent) : QWidget(parent), Peer(i) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ImageWidget::applyContent() {
+    const std::string& name = static_cast<Image&>(model).Picture();
+    picture_ = name.empty() ? QImage() : LoadPicture(name);
+    scaled_ = QPixmap();
+    update();
+}
+
+void ImageWidget::paintEvent(QPaintEvent*) {
+    if (picture_.isNull() || width() <= 0 || height() <= 0)
+        return;
+    const qreal dpr = devicePixelRatioF();
+    const QSize device = size() * dpr;
+    if (scaled_.size() != device) {
+        scaled_ = QPixmap::fromImage(
+            picture_.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        scaled_.setDevicePixelRatio(dpr);
+    }
+    QPainter p(this);
+    p.drawPixmap(0, 0, scaled_);
+}
+
+Peer* PeerOf(const Control& c) {
+    return static_cast<Peer*>(c.peer);
+}
+
+FormWidget* WidgetOf(const Form& f) {
+    return static_cast<FormWidget*>(f.peer);
+}
+
+} // namespace qtb
