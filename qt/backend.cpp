@@ -42,14 +42,21 @@ QtBackend::~QtBackend() {
     SetBackend(previous_);
 }
 
+// Windows made while the first one lives belong to it: they stay above it and leave no
+// task-bar entry of their own.
 void QtBackend::formCreated(Form& form) {
-    auto* w = new FormWidget(form);
+    auto* w = new FormWidget(form, main_);
+    if (!main_)
+        main_ = w;
     form.peer = w;
     w->applyBorder();
 }
 
 void QtBackend::formDestroyed(Form& form) {
-    delete WidgetOf(form);
+    FormWidget* w = WidgetOf(form);
+    if (w == main_)
+        main_ = nullptr;
+    delete w;
     form.peer = nullptr;
 }
 

@@ -4,6 +4,7 @@
 #include "controls/backend.h"
 
 #include <QObject>
+#include <QWidget>
 
 #include <functional>
 
@@ -40,6 +41,7 @@ private:
     void retab(controls::Form& form);
 
     controls::Backend* previous_;
+    QWidget* main_ = nullptr; // the first window, owner of the others
     QMetaObject::Connection focusWatch_;
 };
 

@@ -17,7 +17,7 @@ QColor ToQt(Color c) {
     return {c.r, c.g, c.b};
 }
 
-FormWidget::FormWidget(Form& form) : model(form) {
+FormWidget::FormWidget(Form& form, QWidget* owner) : QWidget(owner), model(form) {
     // We paint every pixel ourselves from the drawing surface.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);

@@ -27,7 +27,7 @@ void PaintCircle(QPainter& p, const QRectF& bounds, const controls::CircleStyle&
 // A top-level window: the persistent drawing of points beneath every control.
 class FormWidget final : public QWidget {
 public:
-    explicit FormWidget(controls::Form& form);
+    FormWidget(controls::Form& form, QWidget* owner);
 
     controls::Form& model;
 
