@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // 惑星の動き: a teaching program about the motion of the planets.
 
 #include "accessibility.h"

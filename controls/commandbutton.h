@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A push button in the classic graphical style: a raised face in its own colour with a centred
 // caption. Clicked by the mouse, by Space, and by Enter while it has the focus.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Common geometry of every control: left, top, width and height in twips, held in single
 // precision exactly as set and never snapped; only the drawing is snapped to pixels.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A straight solid line from (X1, Y1) to (X2, Y2) twips, of a colour and a width in pixels.
 

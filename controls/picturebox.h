@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A body box: a small frameless child window with its own background, holding one disc or one
 // picture drawn unscaled at its top-left corner and clipped by the box.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A circle shape: diameter the smaller side of its box, centred, with an opaque fill (or none)
 // and a one-pixel outline inside the circle's bounds (or none).

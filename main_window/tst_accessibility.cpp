@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What assistive technology sees: the accessibility trees of both windows, and the near-miss
 // message announced when it appears.
 

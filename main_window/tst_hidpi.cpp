@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windows on a high-DPI screen: run with QT_SCALE_FACTOR=2 (set by the test's
 // registration), everything is drawn at twice the device pixels, nothing moves in twips.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hours of random use in a few minutes: a seeded stream of clicks on every button of both
 // windows, interleaved with ticks driven straight through the timer handlers. Nothing may crash,
 // no number may stop being finite, and memory must stay bounded.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The wakusei authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package, made by `cpack` in a build folder.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME wakusei)

@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 The wakusei authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the release, installs it into a scratch folder, builds the .deb, unpacks it into a
 # scratch root and starts the installed program on the offscreen platform.
 set -euo pipefail
