@@ -12,7 +12,7 @@ packages=(
     qt6-base-dev libgl-dev libcanberra-dev
     libgtest-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-motoya-l-maruberi
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev lintian reuse
 )
 
 missing=()
