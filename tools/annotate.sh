@@ -6,7 +6,8 @@
 # Gives every text file of the project that has none a copyright and licence header, then checks
 # the whole tree with `reuse lint`. Files that already carry one are left as they are, so running
 # it again changes nothing. Pictures, icons and fonts are covered by .reuse/dep5 instead; a binary
-# file missing there makes the check fail, as its licence has to be decided by a person.
+# file missing there makes the check fail, as its licence has to be decided by a person. Licence
+# texts missing from LICENSES/ are added from Debian's common licences or packaging/copyright.
 # Needs Debian's `reuse` (1.1.2).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -61,6 +62,20 @@ annotate dot_license --license GPL-3.0-or-later --force-dot-license
 annotate hash_style --license GPL-3.0-or-later --style python
 annotate html_style --license GPL-3.0-or-later --style html
 annotate guessed --license GPL-3.0-or-later --skip-unrecognised
+
+# A licence named in a header or in dep5 needs its text in LICENSES/. Debian's own texts are
+# copied; the others are taken from the package's copyright file, which carries them in full.
+missing=$( (reuse lint || true) | sed -n 's/^\* Missing licenses: //p' | tr ',' ' ')
+for id in $missing; do
+    if [ -f "/usr/share/common-licenses/$id" ]; then
+        cp "/usr/share/common-licenses/$id" "LICENSES/$id.txt"
+    else
+        awk -v head="License: $id" '$0 == head { getline; on = /^ / } on && !/^ / { exit }
+            on { sub(/^ /, ""); sub(/^\.$/, ""); print }' packaging/copyright >"LICENSES/$id.txt"
+        [ -s "LICENSES/$id.txt" ] || { rm "LICENSES/$id.txt"; echo "no text for licence $id"; }
+    fi
+    [ -f "LICENSES/$id.txt" ] && echo "added LICENSES/$id.txt"
+done
 
 if reuse lint -q; then
     echo "reuse lint: every file has its copyright and licence"
