@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cost of the simulation core: one orbit step, and the arithmetic of one whole tick.
 
 #include "design_centres.h"

@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 The wakusei authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Measures the program on this machine: build with the release preset, then run each benchmark.
 # Usage: bash bench/run.sh   (needs xvfb for the tick rate and CPU figures)
 set -euo pipefail

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program running for twenty seconds at 25 ticks per second, as a class would leave it on
 // the projector: the share of one core it takes and its peak memory. Once with the main window
 // alone, once with the Earth view open and following the motion as well.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Time from the start of main to the main window's first painted frame, as the program starts
 // (the same steps as app/main.cpp). Prints milliseconds and quits.
 

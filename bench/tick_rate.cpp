@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tick rate the main window actually reaches at its shortest interval: runs the motion at
 // 40 ms for ten seconds in the real event loop and counts the ticks.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The controls a window is built of, as plain values in twips: push buttons, labels, body boxes
 // (picture boxes), circle shapes, lines and stretched images. Each holds its properties exactly

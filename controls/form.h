@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A top-level window laid out in twips. It owns its controls, keeps their stacking and keyboard
 // order, and draws points on its persistent surface beneath them.

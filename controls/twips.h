@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Twips: 1/1440 inch. The windows are laid out in twips; 15 twips make one logical pixel, and
 // each backend maps logical pixels to the device's own.

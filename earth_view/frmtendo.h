@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The Earth view "地球から見ると": the main window's bodies shown in the direction in which the
 // Earth sees them, on circles around the middle of the window, over the zodiac constellations.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window "惑星の動き": the solar system drawn with the Sun at rest (or the Earth
 // pinned), its run controls and its distance scale.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's modes: the view range, the Earth-centred display, holding the Earth, and
 // resetting the revolution counter.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Centres of the main window's pictures at their design places (left + width / 2 and
 // top + height / 2 of each box, the comet placed by start-up at 10500, 7000).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The arithmetic of one tick of the main window's timer. The core computes what the window must
 // show; the window applies it to its controls in the same order.

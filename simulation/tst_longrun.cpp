@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A million ticks in each range: the Earth keeps its year and the comet its orbit.
 
 #include "simulation/design_centres.h"

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The wakusei authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Draws the pictures and icons of 惑星の動き.
 
 Run from the repository root with Debian's Python:
