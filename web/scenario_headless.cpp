@@ -1,0 +1,121 @@
+// Runs a scenario of the browser tests (web/tests/scenario.txt) on the headless backend and
+// prints what it asks for, so that the page's text can be compared with it line for line.
+// Usage: web_scenario_headless SCENARIO
+//
+// Steps, one a line ('#' starts a comment):
+//   click NAME          a mouse click on the button or clickable label of that accessible name
+//   advance MS          the clock moves on
+//   snapshot FORM       prints controls::Snapshot of the form, or "FORM not loaded"
+//   dot FORM X Y        prints the colour of the trail surface at (X, Y) twips
+
+#include "controls/headless.h"
+#include "controls/snapshot.h"
+#include "main_window/frmwe.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::string NameOf(const controls::Control& c) {
+    if (!c.AccessibleName().empty())
+        return c.AccessibleName();
+    if (const auto* b = dynamic_cast<const controls::CommandButton*>(&c))
+        return b->Caption();
+    if (const auto* l = dynamic_cast<const controls::Label*>(&c))
+        return l->Caption();
+    return {};
+}
+
+// What a mouse click does: a button takes the focus as it is pressed, then is clicked; a
+// clickable label is clicked and leaves the focus where it was.
+bool ClickOn(controls::Form& form, const std::string& name) {
+    if (!form.Visible())
+        return false;
+    for (const auto& owned : form.Controls()) {
+        controls::Control& c = *owned;
+        if (!c.Visible() || NameOf(c) != name)
+            continue;
+        if (auto* b = dynamic_cast<controls::CommandButton*>(&c)) {
+            form.FocusMovedTo(b);
+            b->Click();
+            return true;
+        }
+        if (auto* l = dynamic_cast<controls::Label*>(&c); l && l->Clickable()) {
+            l->Click();
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::cerr << "usage: web_scenario_headless SCENARIO\n";
+        return 2;
+    }
+    std::ifstream in(argv[1]);
+    if (!in) {
+        std::cerr << "cannot read " << argv[1] << "\n";
+        return 2;
+    }
+    controls::HeadlessBackend backend;
+    frmWE w;
+    w.Show();
+    auto formNamed = [&w](const std::string& name) -> controls::Form* {
+        if (name == w.Name())
+            return &w;
+        if (frmTendo* v = w.EarthView(); v && v->Name() == name)
+            return v;
+        return nullptr;
+    };
+
+    std::string line;
+    int number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream words(line);
+        std::string step;
+        words >> step;
+        std::string rest;
+        std::getline(words >> std::ws, rest);
+        if (step == "click") {
+            controls::Form* view = w.EarthView();
+            if (!ClickOn(w, rest) && !(view && ClickOn(*view, rest))) {
+                std::cerr << argv[1] << ":" << number << ": no button \"" << rest << "\"\n";
+                return 1;
+            }
+        } else if (step == "advance") {
+            backend.Advance(std::stoi(rest));
+        } else if (step == "snapshot") {
+            if (const controls::Form* f = formNamed(rest))
+                std::cout << controls::Snapshot(*f);
+            else
+                std::cout << rest << " not loaded\n";
+        } else if (step == "dot") {
+            std::istringstream args(rest);
+            std::string name;
+            double x = 0, y = 0;
+            args >> name >> x >> y;
+            const controls::Form* f = formNamed(name);
+            if (!f) {
+                std::cout << name << " not loaded\n";
+                continue;
+            }
+            const controls::Color c = backend.DotAt(*f, x, y);
+            std::cout << "dot " << name << " " << x << " " << y << " " << int(c.r) << ","
+                      << int(c.g) << "," << int(c.b) << "\n";
+        } else {
+            std::cerr << argv[1] << ":" << number << ": unknown step \"" << step << "\"\n";
+            return 1;
+        }
+    }
+    return 0;
+}
