@@ -501,6 +501,7 @@
   function name(id, n) {
     const c = controls.get(id);
     if (!c) return;
+    c.accName = n;
     if (c.kind === 'button' || c.kind === 'box' || c.kind === 'image' || c.clickable) {
       if (n) c.el.setAttribute('aria-label', n);
       else c.el.removeAttribute('aria-label');
@@ -540,7 +541,9 @@
     if (c.clickable) {
       c.el.setAttribute('role', 'button');
       c.el.tabIndex = c.tab >= 0 ? 0 : -1;
+      if (c.accName) c.el.setAttribute('aria-label', c.accName);
     } else {
+      c.el.removeAttribute('aria-label');
       c.el.removeAttribute('role');
       c.el.removeAttribute('tabindex');
     }
@@ -737,6 +740,16 @@
     last = performance.now();
   }
 
+  // The trails' device pixels, read through a copy so that the trails' own canvas stays fast.
+  function readPixels(f) {
+    const copy = document.createElement('canvas');
+    copy.width = f.canvas.width;
+    copy.height = f.canvas.height;
+    const ctx = copy.getContext('2d', { willReadFrequently: true });
+    ctx.drawImage(f.canvas, 0, 0);
+    return ctx.getImageData(0, 0, copy.width, copy.height).data;
+  }
+
   function formByName(n) {
     for (const f of forms.values()) if (f.name === n) return f;
     return null;
@@ -781,9 +794,33 @@
       if (px < 0 || py < 0 || px >= f.w || py >= f.h) return null;
       const kx = f.canvas.width / f.w;
       const ky = f.canvas.height / f.h;
-      const d = f.ctx.getImageData(Math.floor((px + 0.5) * kx), Math.floor((py + 0.5) * ky), 1, 1)
-        .data;
-      return [d[0], d[1], d[2]];
+      const o = (Math.floor((py + 0.5) * ky) * f.canvas.width + Math.floor((px + 0.5) * kx)) * 4;
+      const d = readPixels(f);
+      return [d[o], d[o + 1], d[o + 2]];
+    },
+    // What `trail FORM` of web/scenario_headless.cpp prints: the logical pixels of the trails
+    // that are not the window's background, read from the canvas at each pixel's centre.
+    trail(n) {
+      const f = formByName(n);
+      if (!f) return n + ' not loaded';
+      const kx = f.canvas.width / f.w;
+      const ky = f.canvas.height / f.h;
+      const data = readPixels(f);
+      const back = f.client.style.backgroundColor.match(/\d+/g).map(Number);
+      let hash = 2166136261;
+      let count = 0;
+      for (let y = 0; y < f.h; y++) {
+        for (let x = 0; x < f.w; x++) {
+          const o = (Math.floor((y + 0.5) * ky) * f.canvas.width + Math.floor((x + 0.5) * kx)) * 4;
+          const c = [data[o], data[o + 1], data[o + 2]];
+          if (c[0] === back[0] && c[1] === back[1] && c[2] === back[2]) continue;
+          count++;
+          for (const v of [x, y, c[0], c[1], c[2]]) {
+            hash = Math.imul((hash ^ v) >>> 0, 16777619) >>> 0;
+          }
+        }
+      }
+      return `trail ${n} ${count} pixels, checksum ${hash}`;
     },
     scale() {
       return scale;

@@ -7,11 +7,15 @@
 //   advance MS          the clock moves on
 //   snapshot FORM       prints controls::Snapshot of the form, or "FORM not loaded"
 //   dot FORM X Y        prints the colour of the trail surface at (X, Y) twips
+//   trail FORM          prints how many logical pixels of the trail surface are not the
+//                       window's background, and a checksum of where they are and their colours
 
 #include "controls/headless.h"
 #include "controls/snapshot.h"
 #include "main_window/frmwe.h"
 
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -112,6 +116,31 @@ int main(int argc, char* argv[]) {
             const controls::Color c = backend.DotAt(*f, x, y);
             std::cout << "dot " << name << " " << x << " " << y << " " << int(c.r) << ","
                       << int(c.g) << "," << int(c.b) << "\n";
+        } else if (step == "trail") {
+            const controls::Form* f = formNamed(rest);
+            if (!f) {
+                std::cout << rest << " not loaded\n";
+                continue;
+            }
+            // FNV-1a over (x, y, r, g, b) of each pixel that is not the background, row by row.
+            const int width = int(std::lround(f->ScaleWidth() / controls::kTwipsPerPixel));
+            const int height = int(std::lround(f->ScaleHeight() / controls::kTwipsPerPixel));
+            std::uint32_t hash = 2166136261u;
+            long count = 0;
+            const controls::Color back = f->BackColor();
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x) {
+                    const controls::Color c = backend.DotAt(*f, x * 15.0, y * 15.0);
+                    if (c == back)
+                        continue;
+                    ++count;
+                    for (unsigned v : {unsigned(x), unsigned(y), unsigned(c.r), unsigned(c.g),
+                                       unsigned(c.b)}) {
+                        hash ^= v;
+                        hash *= 16777619u;
+                    }
+                }
+            std::cout << "trail " << rest << " " << count << " pixels, checksum " << hash << "\n";
         } else {
             std::cerr << argv[1] << ":" << number << ": unknown step \"" << step << "\"\n";
             return 1;
