@@ -253,6 +253,7 @@
       }
       activeForm = f;
       layout();
+      for (const c of controls.values()) if (c.form === f && c.kind === 'button') fitCaption(c);
     } else if (hadFocus && mainForm && mainForm !== f && !mainForm.el.hidden) {
       // The main window becomes the active one again, with its focus where it was.
       activeForm = mainForm;
@@ -454,6 +455,16 @@
     if (!c) return;
     const target = c.kind === 'button' ? c.el.firstChild : c.el;
     if (target.textContent !== t) target.textContent = t;
+    if (c.kind === 'button') fitCaption(c);
+  }
+
+  // These faces are a little wider than the desktop's: a caption that would lose a line to
+  // the button's edge has its letters set closer.
+  function fitCaption(c) {
+    c.el.classList.remove('wk-tight');
+    if (c.el.offsetParent && c.el.firstChild.offsetHeight > c.el.clientHeight - 2) {
+      c.el.classList.add('wk-tight');
+    }
   }
 
   function colors(id, fore, back) {
@@ -471,6 +482,7 @@
     s.fontSize = px + 'px';
     s.fontWeight = bold ? '700' : '400';
     s.fontStyle = italic ? 'italic' : 'normal';
+  if (c.kind === 'button') fitCaption(c);
   }
 
   function align(id, a) {
@@ -482,6 +494,7 @@
     const c = controls.get(id);
     if (!c) return;
     c.el.style.display = v ? '' : 'none';
+    if (v && c.kind === 'button') fitCaption(c);
   }
 
   function enabled(id, e) {
