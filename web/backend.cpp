@@ -141,6 +141,8 @@ void WebBackend::formDestroyed(Form& form) {
 
 void WebBackend::formShown(Form& form, bool shown) {
     const int id = IdOf(form.peer);
+    if (shown)
+        restack(form);
     wk_form_show(id, shown ? 1 : 0);
     if (shown)
         wk_form_focus(id, form.Focused() ? IdOf(form.Focused()->peer) : 0);
@@ -166,7 +168,8 @@ void WebBackend::formChanged(Form& form, Prop what) {
         wk_form_back(id, Rgb(form.BackColor()));
         break;
     case Prop::ZOrder:
-        restack(form);
+        if (form.Visible())
+            restack(form);
         break;
     case Prop::TabOrder:
         retab(form);
@@ -213,7 +216,10 @@ void WebBackend::controlCreated(Control& c) {
     controls_[id] = &c;
     wk_control_create(IdOf(c.form().peer), id, int(c.kind()), c.Name().c_str());
     applyAll(c);
-    restack(c.form());
+    // Every new control restacks its layer; a window still being built is restacked once,
+    // when it is shown.
+    if (c.form().Visible())
+        restack(c.form());
 }
 
 void WebBackend::applyAll(Control& c) {

@@ -84,7 +84,9 @@
       if (px < 0 || py < 0 || px >= f.w || py >= f.h) return;
       const x0 = Math.round(px * kx);
       const y0 = Math.round(py * ky);
-      ctx.fillRect(x0, y0, Math.round((px + 1) * kx) - x0, Math.round((py + 1) * ky) - y0);
+      // At least one device pixel, even on a window drawn smaller than its logical size.
+      ctx.fillRect(x0, y0, Math.max(1, Math.round((px + 1) * kx) - x0),
+        Math.max(1, Math.round((py + 1) * ky) - y0));
       return;
     }
     const r = d / 2;
@@ -253,7 +255,7 @@
       }
       activeForm = f;
       layout();
-      for (const c of controls.values()) if (c.form === f && c.kind === 'button') fitCaption(c);
+      fitCaptions(f);
     } else if (hadFocus && mainForm && mainForm !== f && !mainForm.el.hidden) {
       // The main window becomes the active one again, with its focus where it was.
       activeForm = mainForm;
@@ -460,6 +462,15 @@
 
   // These faces are a little wider than the desktop's: a caption that would lose a line to
   // the button's edge has its letters set closer.
+  function fitCaptions(f) {
+    const buttons = [...controls.values()].filter((c) => c.form === f && c.kind === 'button');
+    for (const c of buttons) c.el.classList.remove('wk-tight');
+    // All measured after one layout, then all changed.
+    const tight = buttons.filter((c) => c.el.offsetParent &&
+      c.el.firstChild.offsetHeight > c.el.clientHeight - 2);
+    for (const c of tight) c.el.classList.add('wk-tight');
+  }
+
   function fitCaption(c) {
     c.el.classList.remove('wk-tight');
     if (c.el.offsetParent && c.el.firstChild.offsetHeight > c.el.clientHeight - 2) {
@@ -590,6 +601,7 @@
   }
 
   function dot(formId, x, y, d, colour) {
+    checkDensity();
     const f = forms.get(formId);
     if (!f) return;
     recordDot(f, x, y, d, colour);
@@ -736,7 +748,27 @@
 
   document.addEventListener('click', unlockAudio, true);
   document.addEventListener('keydown', unlockAudio, true);
-  window.addEventListener('resize', layout);
+  window.addEventListener('resize', () => {
+    density = window.devicePixelRatio || 1;
+    layout();
+  });
+  // A window moved to a screen of another density may get no resize event, and not every
+  // browser reports the change of the media query: the density is also looked at before
+  // each point is drawn. The trails are then drawn again in the new device pixels.
+  let density = window.devicePixelRatio || 1;
+  function checkDensity() {
+    if ((window.devicePixelRatio || 1) === density) return;
+    density = window.devicePixelRatio || 1;
+    layout();
+  }
+  function watchDensity() {
+    const query = matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`);
+    query.addEventListener('change', () => {
+      checkDensity();
+      watchDensity();
+    }, { once: true });
+  }
+  if (window.matchMedia) watchDensity();
 
   // --- Pictures and start-up ------------------------------------------------------------
 

@@ -304,15 +304,75 @@ test('a near miss shows its message and is announced in the live region', async 
   await page.close();
 });
 
-test('the trails are drawn in device pixels at twice the density', async () => {
-  const { page, problems } = await openPage(browser.context, { viewport: { width: 704, height: 534 } });
-  await ready(page);
+// The trails after 4 s of motion, as the headless backend has them.
+function headlessTrail() {
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'wakusei-trail-'));
+  const file = path.join(dir, 'trail.txt');
+  fs.writeFileSync(file, 'click 始める\nadvance 4000\ntrail frmWE\n');
+  const out = execFileSync(scenarioBin, [file], { encoding: 'utf8' }).trim();
+  fs.rmSync(dir, { recursive: true, force: true });
+  return out;
+}
+
+for (const [what, viewport, dpr] of [
+  ['twice the density', { width: 704, height: 534 }, 2],
+  ['a scale of 1.35', { width: 1280, height: 720 }, 1],
+  ['a scale of 0.8 at 1.5 the density', { width: 564, height: 408 }, 1.5],
+]) {
+  test(`the trails land on the same pixels as the headless backend's at ${what}`, async () => {
+    const expected = headlessTrail();
+    assert.match(expected, /^trail frmWE [1-9]\d* pixels/);
+    const { page, problems } = await openPage(browser.context, { viewport });
+    const cdp = await page.context().newCDPSession(page);
+    await cdp.send('Emulation.setDeviceMetricsOverride', { ...viewport, deviceScaleFactor: dpr, mobile: false });
+    await ready(page);
+    await page.evaluate(() => window.wakusei.pause());
+    await button(page, '始める').click();
+    await page.evaluate(() => window.wakusei.advance(4000));
+    const w = await page.evaluate(() => window.wakusei.scale());
+    const size = await page.locator('[data-form="frmWE"] canvas').evaluate((c) => [c.width, c.height]);
+    assert.deepEqual(size, [Math.round(704 * w * dpr), Math.round(509 * w * dpr)], 'the canvas is in device pixels');
+    assert.equal(await page.evaluate(() => window.wakusei.trail('frmWE')), expected);
+    noProblems(problems);
+    await page.close();
+  });
+}
+
+test('touch: a tap presses a button and a finger drags the Earth view', async () => {
+  const { page, problems } = await start();
   const cdp = await page.context().newCDPSession(page);
-  await cdp.send('Emulation.setDeviceMetricsOverride', { width: 704, height: 534, deviceScaleFactor: 2, mobile: false });
-  await page.waitForFunction(() => window.devicePixelRatio === 2);
-  await page.evaluate(() => window.dispatchEvent(new Event('resize')));
-  const size = await page.locator('[data-form="frmWE"] canvas').evaluate((c) => [c.width, c.height]);
-  assert.deepEqual(size, [1408, 1018]);
+  await cdp.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 1 });
+  const touch = async (type, x, y) => cdp.send('Input.dispatchTouchEvent', {
+    type, touchPoints: type === 'touchEnd' ? [] : [{ x, y }],
+  });
+  const tap = async (name) => {
+    const b = await button(page, name).boundingBox();
+    await touch('touchStart', b.x + b.width / 2, b.y + b.height / 2);
+    await touch('touchEnd');
+  };
+  await tap('地球を中心に動かす');
+  await tap('これを地上から見ると…');
+  const dialog = page.getByRole('dialog', { name: '地球から見ると' });
+  await dialog.waitFor();
+  const before = await dialog.boundingBox();
+  const bar = await dialog.locator('.wk-title').boundingBox();
+  await touch('touchStart', bar.x + 200, bar.y + 8);
+  for (let i = 1; i <= 5; i++) await touch('touchMove', bar.x + 200 - 10 * i, bar.y + 8 + 2 * i);
+  await touch('touchEnd');
+  const moved = await dialog.boundingBox();
+  assert.ok(Math.abs(moved.x - (before.x - 50)) <= 1, `x from ${before.x} to ${moved.x}`);
+  const touchAction = await dialog.evaluate((e) => getComputedStyle(e).touchAction);
+  assert.equal(touchAction, 'none');
+  noProblems(problems);
+  await page.close();
+});
+
+test('Esc on the main window ends the program: the page says so, without an error', async () => {
+  const { page, problems } = await start();
+  await page.locator('[data-form="frmWE"] .wk-client').click({ position: { x: 300, y: 450 } });
+  await page.keyboard.press('Escape');
+  await page.getByText('終わりました。').waitFor();
+  assert.equal(await page.locator('[data-form="frmWE"]').isVisible(), false);
   noProblems(problems);
   await page.close();
 });
