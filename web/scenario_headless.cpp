@@ -5,6 +5,8 @@
 // Steps, one a line ('#' starts a comment):
 //   click NAME          a mouse click on the button or clickable label of that accessible name
 //   advance MS          the clock moves on
+//   tick main|view N    runs the window's timer handler N times at once, as the desktop
+//                       program's screenshots (tools/shots) do
 //   snapshot FORM       prints controls::Snapshot of the form, or "FORM not loaded"
 //   dot FORM X Y        prints the colour of the trail surface at (X, Y) twips
 //   trail FORM          prints how many logical pixels of the trail surface are not the
@@ -98,6 +100,17 @@ int main(int argc, char* argv[]) {
             }
         } else if (step == "advance") {
             backend.Advance(std::stoi(rest));
+        } else if (step == "tick") {
+            std::istringstream args(rest);
+            std::string which;
+            int count = 0;
+            args >> which >> count;
+            for (int i = 0; i < count; ++i) {
+                if (which == "main")
+                    w.TmrWE_Timer();
+                else if (frmTendo* v = w.EarthView())
+                    v->tmrTendo_Timer();
+            }
         } else if (step == "snapshot") {
             if (const controls::Form* f = formNamed(rest))
                 std::cout << controls::Snapshot(*f);
