@@ -42,9 +42,31 @@
     for (const f of forms.values()) {
       if (f.main) continue;
       f.s = Math.max(0.1, Math.min(scale, vh / f.outerH()));
+      if (f.placed === 'new' && !f.el.hidden) {
+        // First shown: across the top of the main window, in its middle.
+        f.placed = true;
+        const m = mainForm;
+        f.x = m ? m.x + (m.w * m.s - f.outerW() * f.s) / 2 : 0;
+        f.y = m ? m.y : 0;
+      }
       clampWindow(f, vw, vh);
     }
     for (const f of forms.values()) placeForm(f);
+  }
+
+  // Placing reads the viewport's size, which makes the browser lay out the page: while the
+  // program builds or changes its windows, that is done once, after it has finished.
+  let layoutPending = false;
+  const fitPending = new Set();
+  function requestLayout() {
+    if (layoutPending) return;
+    layoutPending = true;
+    queueMicrotask(() => {
+      layoutPending = false;
+      layout();
+      for (const f of fitPending) if (forms.get(f.id) === f) fitCaptions(f);
+      fitPending.clear();
+    });
   }
 
   function clampWindow(f, vw, vh) {
@@ -74,6 +96,7 @@
 
   function drawDot(f, x, y, d, colour) {
     const ctx = f.ctx;
+    if (!ctx) return; // drawn from the list once the surface is made
     const kx = f.canvas.width / f.w;
     const ky = f.canvas.height / f.h;
     ctx.fillStyle = css(colour);
@@ -139,6 +162,7 @@
   }
 
   function repaintDots(f) {
+    if (!f.ctx) return;
     f.ctx.fillStyle = css(f.base);
     f.ctx.fillRect(0, 0, f.canvas.width, f.canvas.height);
     for (let i = 0; i < f.nDots; i++) {
@@ -180,7 +204,7 @@
     el.addEventListener('pointerdown', () => { activeForm = f; }, true);
     forms.set(id, f);
     document.getElementById('desk').appendChild(el);
-    sizeCanvas(f);
+    requestLayout();
   }
 
   function makeTitleBar(f) {
@@ -245,17 +269,10 @@
     const hadFocus = f.el.contains(document.activeElement);
     f.el.hidden = !shown;
     if (shown) {
-      if (!f.main && !f.placed) {
-        // First shown: across the top of the main window, in its middle.
-        f.placed = true;
-        layout();
-        const m = mainForm;
-        f.x = m ? m.x + (m.w * m.s - f.outerW() * f.s) / 2 : 0;
-        f.y = m ? m.y : 0;
-      }
+      if (!f.main && !f.placed) f.placed = 'new';
       activeForm = f;
-      layout();
-      fitCaptions(f);
+      fitPending.add(f);
+      requestLayout();
     } else if (hadFocus && mainForm && mainForm !== f && !mainForm.el.hidden) {
       // The main window becomes the active one again, with its focus where it was.
       activeForm = mainForm;
@@ -287,7 +304,7 @@
     const f = forms.get(id);
     if (!f) return;
     f.fixed = !!fixed && !f.main;
-    layout();
+    requestLayout();
   }
 
   function formSize(id, w, h) {
@@ -300,7 +317,7 @@
     f.canvas.style.width = w + 'px';
     f.canvas.style.height = h + 'px';
     f.canvas.width = 0; // forces the surface to be made again at the new size
-    layout();
+    requestLayout();
   }
 
   function formBack(id, colour) {
@@ -466,14 +483,16 @@
     const buttons = [...controls.values()].filter((c) => c.form === f && c.kind === 'button');
     for (const c of buttons) c.el.classList.remove('wk-tight');
     // All measured after one layout, then all changed.
-    const tight = buttons.filter((c) => c.el.offsetParent &&
+    const tight = buttons.filter((c) => c.el.style.display !== 'none' &&
       c.el.firstChild.offsetHeight > c.el.clientHeight - 2);
     for (const c of tight) c.el.classList.add('wk-tight');
   }
 
   function fitCaption(c) {
+    // Measured only on a window on the screen: a window being built is fitted when shown.
+    if (c.form.el.hidden || c.el.style.display === 'none') return;
     c.el.classList.remove('wk-tight');
-    if (c.el.offsetParent && c.el.firstChild.offsetHeight > c.el.clientHeight - 2) {
+    if (c.el.firstChild.offsetHeight > c.el.clientHeight - 2) {
       c.el.classList.add('wk-tight');
     }
   }
