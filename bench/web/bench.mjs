@@ -2,6 +2,9 @@
 // DOM updates, CPU while running at 25 ticks a second, and the file's size. Run on demand by
 // bench/web/run.sh; they never pass or fail anything.
 import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
 import { launch, openPage, pagePath, ready } from '../../web/tests/browser.mjs';
 
 const median = (xs) => {
@@ -26,6 +29,23 @@ for (let i = 0; i < 10; i++) {
   await page.close();
 }
 results.loadMs = median(loads);
+
+// The same for an empty page, to see what the browser alone takes on this machine.
+{
+  const blank = path.join(os.tmpdir(), `wakusei-blank-${process.pid}.html`);
+  fs.writeFileSync(blank, '<!doctype html><html lang="ja"><head><meta charset="utf-8"><title>-</title></head>' +
+    '<body><script>requestAnimationFrame(() => performance.mark("blank-first-frame"));</script></body></html>');
+  const blanks = [];
+  for (let i = 0; i < 10; i++) {
+    const page = await context.newPage();
+    await page.goto(pathToFileURL(blank).href);
+    await page.waitForFunction(() => performance.getEntriesByName('blank-first-frame').length > 0);
+    blanks.push(await page.evaluate(() => performance.getEntriesByName('blank-first-frame')[0].startTime));
+    await page.close();
+  }
+  fs.rmSync(blank);
+  results.blankMs = median(blanks);
+}
 
 // One tick of the main window (and of the Earth view when open) with everything it changes in
 // the page, style and layout included.
@@ -79,7 +99,8 @@ results.tickWithView = await ticks(true);
 await close();
 
 console.log(`file size:            ${results.sizeBytes} bytes (${fmt(results.sizeBytes / 1048576)} MB)`);
-console.log(`load to first frame:  ${fmt(results.loadMs)} ms (median of 10, file://)`);
+console.log(`load to first frame:  ${fmt(results.loadMs)} ms (median of 10, file://); an empty page: ${fmt(results.blankMs)} ms`);
+console.log(`machine load average: ${os.loadavg()[0].toFixed(1)} on ${os.cpus().length} cores`);
 console.log(`tick, main window:    median ${fmt(results.tickMain.median)} ms, 95th ${fmt(results.tickMain.p95)} ms`);
 console.log(`tick, with Earth view: median ${fmt(results.tickWithView.median)} ms, 95th ${fmt(results.tickWithView.p95)} ms`);
 console.log(`CPU at 25 ticks/s:    ${fmt(results.cpuPercent)} % of one core over 10 s (${fmt(results.ticksPerSecond)} ticks/s seen)`);
