@@ -308,6 +308,8 @@ void WebBackend::apply(Control& c, Prop what) {
             wk_colors(id, Rgb(label->ForeColor()), -1);
         else if (box)
             wk_colors(id, -1, Rgb(box->BackColor()));
+        else if (line)
+            apply(c, Prop::Geometry); // the line is drawn again in its new colour
         break;
     case Prop::Font: {
         const Font& f = FontOf(c);
