@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 packages=(
     emscripten chromium python3 cmake ninja-build googletest
     g++ qt6-base-dev libgl-dev libgtest-dev fonts-ipafont-gothic fonts-motoya-l-maruberi
+    python3-fonttools python3-brotli fonts-noto-cjk
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -23,6 +24,9 @@ if [ ${#missing[@]} -gt 0 ]; then
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+echo "== web: the page's fonts hold every letter it shows"
+bash tools/check_fonts.sh
 
 echo "== web: build the page and the core's tests as wasm"
 cmake --preset web
