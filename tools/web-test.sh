@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 
 packages=(
     emscripten chromium python3 cmake ninja-build googletest
-    g++ qt6-base-dev libgl-dev libgtest-dev fonts-ipafont-gothic fonts-motoya-l-maruberi
+    g++ pkg-config qt6-base-dev libgl-dev libcanberra-dev libgtest-dev libbenchmark-dev
+    fonts-ipafont-gothic fonts-motoya-l-maruberi
     python3-fonttools python3-brotli fonts-noto-cjk
 )
 missing=()
