@@ -398,11 +398,11 @@ test('a near miss shows its message and is announced in the live region', async 
   await page.close();
 });
 
-// The trails after 4 s of motion, as the headless backend has them.
-function headlessTrail() {
+// The trails after `ms` of motion, as the headless backend has them.
+function headlessTrail(ms = 4000) {
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'wakusei-trail-'));
   const file = path.join(dir, 'trail.txt');
-  fs.writeFileSync(file, 'click 始める\nadvance 4000\ntrail frmWE\n');
+  fs.writeFileSync(file, `click 始める\nadvance ${ms}\ntrail frmWE\n`);
   const out = execFileSync(scenarioBin, [file], { encoding: 'utf8' }).trim();
   fs.rmSync(dir, { recursive: true, force: true });
   return out;
@@ -431,6 +431,18 @@ for (const [what, viewport, dpr] of [
     await page.close();
   });
 }
+
+test('after a long run, a new scale draws the trails again from the points kept, exactly', async () => {
+  const expected = headlessTrail(180000);
+  const { page, problems } = await start();
+  await button(page, '始める').click();
+  await page.evaluate(() => window.wakusei.advance(180000)); // 4500 ticks
+  await page.setViewportSize({ width: 1100, height: 800 });
+  await page.waitForFunction(() => window.wakusei.scale() > 1.5);
+  assert.equal(await page.evaluate(() => window.wakusei.trail('frmWE')), expected);
+  noProblems(problems);
+  await page.close();
+});
 
 test('touch: a tap presses a button and a finger drags the Earth view', async () => {
   const { page, problems } = await start();
