@@ -835,6 +835,10 @@
     advance(ms) {
       M._wk_advance(ms);
     },
+    // The real clock's rule, with the time given: late ticks are skipped, not replayed.
+    runFor(ms) {
+      M._wk_run_for(ms);
+    },
     tick(which, count) {
       M._wk_test_tick(which, count);
     },

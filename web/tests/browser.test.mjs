@@ -264,6 +264,26 @@ test('the deterministic clock fires the timers as often as their intervals say',
   await page.close();
 });
 
+test('the real clock keeps each timer on its own schedule and skips what it missed', async () => {
+  const { page, problems } = await start();
+  await button(page, '始める').click(); // one tick every 40 ms, the first due at 40
+  const steps = await page.evaluate(() => {
+    const out = [];
+    for (const ms of [30, 15, 38, 1000, 36, 1, 39, 1]) {
+      const a = window.wakusei.fired();
+      window.wakusei.runFor(ms);
+      out.push(window.wakusei.fired() - a);
+    }
+    return out;
+  });
+  // At 30 ms nothing; 45: the tick of 40; 83: the tick of 80 (late wake-ups do not shift the
+  // schedule); 1083: one tick, at 1080, for the 24 missed; 1119: none; 1120: the tick of 1120;
+  // 1159: none; 1160: the tick of 1160.
+  assert.deepEqual(steps, [0, 1, 1, 1, 0, 1, 0, 1]);
+  noProblems(problems);
+  await page.close();
+});
+
 // --- Windows, keys and focus -----------------------------------------------------------------
 
 test('the Earth view is a window with a caption, a close box, Esc and a title bar to drag', async () => {
