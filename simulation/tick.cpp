@@ -148,8 +148,8 @@ TickResult Tick(State& s, const TickInputs& in) {
     s.RComn = distance(s.SunXn, s.SunYn, s.Com.Xn, s.Com.Yn);
     const double r2 = sq(s.RComn);
     if (r2 > 0 && std::isfinite(r2)) {
-        const double left = r.Com.left;
-        const double top = r.Com.top;
+        const double left = double(r.Com.left);
+        const double top = double(r.Com.top);
         r.tailMoved = true;
         r.tail.x1 = ToControl(left + 15);
         r.tail.y1 = ToControl(top + 15);

@@ -52,7 +52,7 @@ TEST(Tick, CometTailPointsAwayFromTheSun) {
     ASSERT_TRUE(r.tailMoved);
     EXPECT_EQ(r.tail.x1, r.Com.left + 15);
     EXPECT_EQ(r.tail.y1, r.Com.top + 15);
-    const double dx = r.tail.x2 - r.Com.left, dy = r.tail.y2 - r.Com.top;
+    const double dx = double(r.tail.x2 - r.Com.left), dy = double(r.tail.y2 - r.Com.top);
     // Length K / distance, direction from the Sun through the comet.
     EXPECT_NEAR(std::hypot(dx, dy), 398107.15625 / s.RComn, 1e-3);
     // The end point is held in single precision near x = 10000 (a unit of 0.001 twips) on a

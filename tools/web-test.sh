@@ -1,0 +1,47 @@
+#!/bin/bash
+# Everything for the browser build: installs what it needs, builds the one-file page
+# (build/web/web/wakusei.html), runs the core's tests as wasm under node, then the page's tests
+# in headless Chromium. The page's tests compare it with the headless backend and with the
+# desktop program's screenshots, so the native helpers are built too (dev preset).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+    emscripten chromium python3 cmake ninja-build googletest
+    g++ pkg-config qt6-base-dev libgl-dev libcanberra-dev libgtest-dev libbenchmark-dev
+    fonts-ipafont-gothic fonts-motoya-l-maruberi
+    python3-fonttools python3-brotli fonts-noto-cjk
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+# node and npm may come from another packaging of Node.js (npm inside nodejs): by command.
+command -v node >/dev/null || missing+=(nodejs)
+command -v npm >/dev/null || missing+=(npm)
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+echo "== web: the page's fonts hold every letter it shows"
+bash tools/check_fonts.sh
+
+echo "== web: build the page and the core's tests as wasm"
+cmake --preset web
+cmake --build --preset web
+ls -l build/web/web/wakusei.html
+
+echo "== web: the core's tests under node"
+ctest --preset web
+
+echo "== web: native helpers (scenario on the headless backend, desktop screenshots)"
+[ -f build/dev/CMakeCache.txt ] || cmake --preset dev
+cmake --build --preset dev --target web_scenario_headless wakusei_shots
+
+echo "== web: the page in headless Chromium"
+cd web/tests
+PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error
+node --test

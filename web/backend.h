@@ -1,0 +1,76 @@
+#pragma once
+// The browser backend: shows the control model's windows as DOM elements of one page, through
+// the functions of web/library.js. Every element is made and changed from here; the page
+// reports clicks, keys, focus and the close box back through the functions in backend.cpp.
+
+#include "controls/backend.h"
+#include "controls/form.h"
+#include "controls/timer.h"
+
+#include <cstdint>
+#include <map>
+
+namespace web {
+
+class WebBackend final : public controls::Backend {
+public:
+    // Installs itself as the current backend for as long as it lives.
+    WebBackend();
+    ~WebBackend() override;
+    WebBackend(const WebBackend&) = delete;
+    WebBackend& operator=(const WebBackend&) = delete;
+
+    void formCreated(controls::Form& form) override;
+    void formDestroyed(controls::Form& form) override;
+    void formShown(controls::Form& form, bool shown) override;
+    void formChanged(controls::Form& form, controls::Prop what) override;
+    void controlCreated(controls::Control& control) override;
+    void controlChanged(controls::Control& control, controls::Prop what) override;
+    void pointDrawn(controls::Form& form, const controls::Dot& dot) override;
+    void timerCreated(controls::Timer& timer) override;
+    void timerDestroyed(controls::Timer& timer) override;
+    void timerChanged(controls::Timer& timer) override;
+    void beep() override;
+    void announce(controls::Control& control) override;
+    void quit() override;
+
+    // The clock, in milliseconds. Advance fires every due timer at its due time, in time order,
+    // as the headless backend does: the tests' deterministic clock.
+    void Advance(int ms);
+    // The real clock moved on by `ms`: as Advance, except that a timer late by more than its
+    // interval (a hidden tab, a busy page) fires once and skips the ticks it missed, so that
+    // the simulation never jumps.
+    void RunFor(int ms);
+    // Milliseconds until the next timer is due, or -1 when none runs.
+    int NextDue() const;
+    long long Fired() const { return fired_; }
+
+    controls::Form* FormById(int id) const;
+    controls::Control* ControlById(int id) const;
+
+private:
+    struct Schedule {
+        std::int64_t due = 0;
+        int interval = 0;
+        std::int64_t order = 0; // when it was last set: of two timers due together, the earlier fires
+    };
+    void applyAll(controls::Control& c);
+    void apply(controls::Control& c, controls::Prop what);
+    void restack(controls::Form& form);
+    void retab(controls::Form& form);
+    void fireUntil(std::int64_t end);
+
+    controls::Backend* previous_;
+    int nextId_ = 1;
+    std::map<int, controls::Form*> forms_;
+    std::map<int, controls::Control*> controls_;
+    std::map<controls::Timer*, Schedule> timers_;
+    std::int64_t now_ = 0;
+    std::int64_t sets_ = 0;
+    long long fired_ = 0;
+};
+
+// The one backend of the page, for the page's callbacks.
+WebBackend* Current();
+
+} // namespace web
