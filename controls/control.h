@@ -45,12 +45,12 @@ public:
     float Top() const { return t_; }
     float Width() const { return w_; }
     float Height() const { return h_; }
-    void setLeft(double v) { Move(v, t_); }
-    void setTop(double v) { Move(l_, v); }
-    void setWidth(double v) { Move(l_, t_, v, h_); }
-    void setHeight(double v) { Move(l_, t_, w_, v); }
+    void setLeft(double v) { Move(v, double(t_)); }
+    void setTop(double v) { Move(double(l_), v); }
+    void setWidth(double v) { Move(double(l_), double(t_), v, double(h_)); }
+    void setHeight(double v) { Move(double(l_), double(t_), double(w_), v); }
     // One move of the left and top edges, size unchanged.
-    void Move(double left, double top) { Move(left, top, w_, h_); }
+    void Move(double left, double top) { Move(left, top, double(w_), double(h_)); }
     void Move(double left, double top, double width, double height);
 
     bool Visible() const { return visible_; }
@@ -186,10 +186,10 @@ public:
     float Y1() const { return y1_; }
     float X2() const { return x2_; }
     float Y2() const { return y2_; }
-    void setX1(double v) { setPoints(v, y1_, x2_, y2_); }
-    void setY1(double v) { setPoints(x1_, v, x2_, y2_); }
-    void setX2(double v) { setPoints(x1_, y1_, v, y2_); }
-    void setY2(double v) { setPoints(x1_, y1_, x2_, v); }
+    void setX1(double v) { setPoints(v, double(y1_), double(x2_), double(y2_)); }
+    void setY1(double v) { setPoints(double(x1_), v, double(x2_), double(y2_)); }
+    void setX2(double v) { setPoints(double(x1_), double(y1_), v, double(y2_)); }
+    void setY2(double v) { setPoints(double(x1_), double(y1_), double(x2_), v); }
     void setPoints(double x1, double y1, double x2, double y2);
 
     Color BorderColor() const { return colour_; }

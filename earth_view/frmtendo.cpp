@@ -129,8 +129,8 @@ void frmTendo::tmrTendo_Timer() {
 
     // The tail ends where the Earth sees the end of the main window's tail, on the comet's
     // circle: a chord from the comet.
-    X2w = main_.LinTail->X2();
-    Y2w = main_.LinTail->Y2();
+    X2w = double(main_.LinTail->X2());
+    Y2w = double(main_.LinTail->Y2());
     hosei = 0;
     ProjectToSky();
     LinTail2->setPoints(CentreX(shpCom2), CentreY(shpCom2), X2t, Y2t);

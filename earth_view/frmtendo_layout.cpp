@@ -21,13 +21,13 @@ struct ButtonDesign {
     CommandButton** slot;
     const char* name;
     const char* caption;
-    float left, top, width, height;
+    double left, top, width, height;
 };
 
 struct BoxDesign {
     PictureBox** slot;
     const char* name;
-    float left, top, width, height;
+    double left, top, width, height;
     const char* accessible;
     std::optional<Disc> disc;
     const char* picture; // when there is no disc
@@ -36,7 +36,7 @@ struct BoxDesign {
 struct CircleDesign {
     Shape** slot;
     const char* name;
-    float left, top, width, height;
+    double left, top, width, height;
     CircleStyle style;
     const char* accessible;
 };
@@ -44,7 +44,7 @@ struct CircleDesign {
 struct ImageDesign {
     Image** slot;
     const char* name;
-    float left, top, width, height;
+    double left, top, width, height;
     const char* picture;
     bool visible;
     const char* accessible;
@@ -54,7 +54,7 @@ struct LabelDesign {
     Label** slot;
     const char* name;
     const char* caption;
-    float left, top, width;
+    double left, top, width;
 };
 
 } // namespace
@@ -91,10 +91,22 @@ void frmTendo::buildLayout() {
     }
 
     const CircleDesign circles[] = {
-        {&shpKodo, "shpKodo", 960, 550, 6130, 6130, {std::nullopt, looks::kEcliptic},
+        {&shpKodo,
+         "shpKodo",
+         960,
+         550,
+         6130,
+         6130,
+         {std::nullopt, looks::kEcliptic},
          txt::a11y::kEcliptic},
         {&shpCom2, "shpCom2", 4050, 6650, 60, 60, looks::kComet, txt::kComet},
-        {&shpTenku, "shpTenku", 630, 0, 6800, 7300, {std::nullopt, looks::kSkyCircle},
+        {&shpTenku,
+         "shpTenku",
+         630,
+         0,
+         6800,
+         7300,
+         {std::nullopt, looks::kSkyCircle},
          txt::a11y::kSkyCircle},
     };
     for (const CircleDesign& d : circles) {

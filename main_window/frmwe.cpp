@@ -70,7 +70,8 @@ void frmWE::Form_Load() {
     shpCom->Move(10500, 7000);
     s.ComXnp = -5;
     s.ComYnp = 4;
-    LinTail->setPoints(shpCom->Left(), shpCom->Top(), shpCom->Left(), shpCom->Top());
+    LinTail->setPoints(double(shpCom->Left()), double(shpCom->Top()), double(shpCom->Left()),
+                       double(shpCom->Top()));
     InitBodies();
     sim::StartUpFlags(s);
 }
@@ -144,9 +145,9 @@ void frmWE::cmdFrm2_Click() {
     // Not loaded (never opened, or closed since): create it, which runs its start-up.
     if (!EarthView()) {
         earthView_.reset(); // the one closed before, if any
-        earthView_ = std::make_unique<frmTendo>(MainWindowView{
-            picEth, picMon, picSun, picMrc, picVns, picMas, picJup, picSat, shpCom, LinTail, &TmrWE,
-            ScaleGroup()});
+        earthView_ = std::make_unique<frmTendo>(
+            MainWindowView{picEth, picMon, picSun, picMrc, picVns, picMas, picJup, picSat, shpCom,
+                           LinTail, &TmrWE, ScaleGroup()});
     }
     frmTendo& v = *earthView_;
     v.Show();
@@ -164,8 +165,8 @@ void frmWE::cmdFrm2_Click() {
 
 // Moves a picture and draws its trail dot at its centre after the move.
 void frmWE::placeBody(PictureBox* box, const sim::Placement& at, int colour) {
-    box->Move(at.left, at.top);
-    PSet(at.dotX, at.dotY, QBColor(colour));
+    box->Move(double(at.left), double(at.top));
+    PSet(double(at.dotX), double(at.dotY), QBColor(colour));
 }
 
 void frmWE::TmrWE_Timer() {
@@ -184,8 +185,8 @@ void frmWE::TmrWE_Timer() {
     const sim::TickResult r = sim::Tick(s, in);
 
     if (r.earthAdvanced) {
-        picEth->Move(r.Eth.left, r.Eth.top);
-        PSet(r.Eth.dotX, r.Eth.dotY, QBColor(looks::kTrailEarth));
+        picEth->Move(double(r.Eth.left), double(r.Eth.top));
+        PSet(double(r.Eth.dotX), double(r.Eth.dotY), QBColor(looks::kTrailEarth));
         if (s.n != shownYear_) {
             lblEthYear->setCaption(std::to_string(s.n));
             shownYear_ = s.n;
@@ -207,10 +208,11 @@ void frmWE::TmrWE_Timer() {
     }
     shpCom->setVisible(true);
     LinTail->setVisible(true);
-    shpCom->Move(r.Com.left, r.Com.top);
-    PSet(r.Com.dotX, r.Com.dotY, QBColor(looks::kTrailComet));
+    shpCom->Move(double(r.Com.left), double(r.Com.top));
+    PSet(double(r.Com.dotX), double(r.Com.dotY), QBColor(looks::kTrailComet));
     if (r.tailMoved)
-        LinTail->setPoints(r.tail.x1, r.tail.y1, r.tail.x2, r.tail.y2);
+        LinTail->setPoints(double(r.tail.x1), double(r.tail.y1), double(r.tail.x2),
+                           double(r.tail.y2));
 
     if (r.nearMiss != sim::NearMiss::None) {
         lblMes->setVisible(true);

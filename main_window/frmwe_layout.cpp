@@ -18,7 +18,7 @@ struct ButtonDesign {
     CommandButton** slot;
     const char* name;
     const char* caption;
-    float left, top, width, height;
+    double left, top, width, height;
     const char* tip;
     const char* accessible; // where the caption is empty
 };
@@ -26,7 +26,7 @@ struct ButtonDesign {
 struct BoxDesign {
     PictureBox** slot;
     const char* name;
-    float left, top, width, height;
+    double left, top, width, height;
     const char* accessible;
     std::optional<Disc> disc;
     const char* picture; // when there is no disc
@@ -36,7 +36,7 @@ struct LabelDesign {
     Label** slot;
     const char* name;
     const char* caption;
-    float left, top, width, height;
+    double left, top, width, height;
     Color colour;
     Font font;
     Align align;
@@ -48,7 +48,7 @@ struct LabelDesign {
 struct LineDesign {
     Line** slot;
     const char* name;
-    float x1, y1, x2, y2;
+    double x1, y1, x2, y2;
     Color colour;
     int width;
     std::string accessible;
@@ -133,22 +133,110 @@ void frmWE::buildLayout() {
          looks::PGothic(7.5), centre, false, nullptr, txt::a11y::kPleaseStop},
         {&lblMes, "lblMes", "", 1080, 5400, 2172, 276, looks::kRed, looks::MessageFont(), left,
          false, nullptr, txt::a11y::kMessage},
-        {&lblSun, "lblSun", txt::kSun, 4720, 3700, 492, 252, white, name9, centre, true, nullptr,
+        {&lblSun,
+         "lblSun",
+         txt::kSun,
+         4720,
+         3700,
+         492,
+         252,
+         white,
+         name9,
+         centre,
+         true,
+         nullptr,
          {}},
-        {&lblMrc, "lblMrc", txt::kMercury, 3900, 4400, 372, 252, white, name9, centre, true,
-         nullptr, {}},
-        {&lblVns, "lblVns", txt::kVenus, 3240, 3696, 372, 252, white, name9, centre, true, nullptr,
+        {&lblMrc,
+         "lblMrc",
+         txt::kMercury,
+         3900,
+         4400,
+         372,
+         252,
+         white,
+         name9,
+         centre,
+         true,
+         nullptr,
          {}},
-        {&lblEth, "lblEth", txt::kEarth, 2430, 4400, 492, 252, white, name9, centre, true, nullptr,
+        {&lblVns,
+         "lblVns",
+         txt::kVenus,
+         3240,
+         3696,
+         372,
+         252,
+         white,
+         name9,
+         centre,
+         true,
+         nullptr,
          {}},
-        {&lblMon, "lblMon", txt::kMoon, 2340, 3720, 372, 252, white, name9, centre, true, nullptr,
+        {&lblEth,
+         "lblEth",
+         txt::kEarth,
+         2430,
+         4400,
+         492,
+         252,
+         white,
+         name9,
+         centre,
+         true,
+         nullptr,
          {}},
-        {&lblMas, "lblMas", txt::kMars, 1390, 3700, 492, 204, white, name9, centre, true, nullptr,
+        {&lblMon,
+         "lblMon",
+         txt::kMoon,
+         2340,
+         3720,
+         372,
+         252,
+         white,
+         name9,
+         centre,
+         true,
+         nullptr,
          {}},
-        {&lblJup, "lblJup", txt::kJupiter, 7896, 3720, 372, 204, white, name9, centre, true,
-         nullptr, {}},
-        {&lblSat, "lblSat", txt::kSaturn, 9396, 3720, 372, 204, white, name9, centre, true,
-         nullptr, {}},
+        {&lblMas,
+         "lblMas",
+         txt::kMars,
+         1390,
+         3700,
+         492,
+         204,
+         white,
+         name9,
+         centre,
+         true,
+         nullptr,
+         {}},
+        {&lblJup,
+         "lblJup",
+         txt::kJupiter,
+         7896,
+         3720,
+         372,
+         204,
+         white,
+         name9,
+         centre,
+         true,
+         nullptr,
+         {}},
+        {&lblSat,
+         "lblSat",
+         txt::kSaturn,
+         9396,
+         3720,
+         372,
+         204,
+         white,
+         name9,
+         centre,
+         true,
+         nullptr,
+         {}},
         {&lblSunN, "lblSunN", "0.0", 4880, 5160, 372, 252, white, distance, left, true, nullptr,
          txt::kSun + au},
         {&lblMrcN, "lblMrcN", "0.4", 3940, 5160, 372, 252, white, distance, left, true, nullptr,
@@ -217,8 +305,8 @@ void frmWE::buildLayout() {
     // Keyboard: Tab follows the layout's order of the buttons, then reaches the revolution
     // counter; Esc ends. Enter presses the focused button, or the slowest start where the focus
     // rests on no control (a click on the sky in the browser).
-    setTabOrder({cmdSTR[0], cmdSTP, cmdEthST, cmdClr, cmdSyo, cmdEndWE, cmdTendo, cmdFrm2, cmdSTR[1],
-                 cmdSTR[2], cmdSTR[3], lblEthYear});
+    setTabOrder({cmdSTR[0], cmdSTP, cmdEthST, cmdClr, cmdSyo, cmdEndWE, cmdTendo, cmdFrm2,
+                 cmdSTR[1], cmdSTR[2], cmdSTR[3], lblEthYear});
     setDefaultButton(cmdSTR[3]);
     setCancelButton(cmdEndWE);
 }

@@ -96,7 +96,8 @@ void frmWE::buildRange(bool saturn) {
     shpCom->setTop(extra.cometTop);
     s.ComXnp = extra.ComXnp;
     s.ComYnp = extra.ComYnp;
-    LinTail->setPoints(shpCom->Left(), shpCom->Top(), shpCom->Left(), shpCom->Top());
+    LinTail->setPoints(double(shpCom->Left()), double(shpCom->Top()), double(shpCom->Left()),
+                       double(shpCom->Top()));
 
     if (!saturn) {
         cmdSyo->setCaption(txt::kToSaturn);

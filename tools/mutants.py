@@ -70,7 +70,7 @@ FAULTS = [
     ("circle box floored", "qt/peers.cpp",
      "std::ceil(ToPixelsF(model.Left() + model.Width()))", "std::floor(ToPixelsF(model.Left() + model.Width()))"),
     ("label text centred vertically", "qt/peers.cpp", "int(align | Qt::AlignTop)", "int(align | Qt::AlignVCenter)"),
-    ("NaN moves to 0", "controls/twips.h", "    if (std::isnan(v))\n        return current;", "    if (std::isnan(v))\n        return 0;"),
+    ("NaN moves to 0", "controls/twips.h", "    if (std::isnan(v))\n        return current;", "    if (std::isnan(v))\n        return 0.0f * current;"),
     ("dot rounded not floored", "qt/form.cpp",
      "dirty = QRect(int(std::floor(px)), int(std::floor(py)), 1, 1);",
      "dirty = QRect(int(std::round(px)), int(std::round(py)), 1, 1);"),

@@ -19,9 +19,3 @@ add_link_options("SHELL:-s ALLOW_MEMORY_GROWTH=1" "SHELL:-s EXIT_RUNTIME=1")
 # fold a * b + c in one rounding, where the desktop build rounds twice, and the worked numbers
 # would differ in the last bit.
 add_compile_options(-ffp-contract=off)
-
-# clang flags every implicit float-to-double conversion (always exact), where the desktop
-# compiler (GCC) flags only promotions in arithmetic. The control model and the windows hold
-# some 80 such places (twips held in float handed to double parameters); the desktop build
-# keeps checking what GCC's warning covers, and this build leaves clang's wider one off.
-target_compile_options(wakusei_warnings INTERFACE -Wno-double-promotion)
