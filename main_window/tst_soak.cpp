@@ -8,6 +8,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <functional>
+#include <iterator>
 #include <random>
 
 using namespace controls;
@@ -42,87 +44,55 @@ TEST(Soak, AMillionTicksOfRandomUse) {
     std::mt19937 random(20261207);
     const std::size_t mainControls = r.w.Controls().size();
     std::size_t viewControls = 0;
-    long ticks = 0, viewTicks = 0, actions = 0, opened = 0;
+    long ticks = 0, viewTicks = 0, done = 0, opened = 0;
     constexpr long kTicks = 1'000'000;
+    // What a user may do, on either window.
+    auto onView = [&r](std::function<void(frmTendo&)> f) {
+        return [&r, f] {
+            if (frmTendo* v = r.w.EarthView())
+                f(*v);
+        };
+    };
+    auto size = [&random] { return int(random() % 40000) - 5000; };
+    const std::function<void()> actions[] = {
+        [&] { r.w.cmdSTR[random() % 4]->Click(); },
+        [&] { r.w.cmdSTP->Click(); },
+        [&] { r.w.cmdEthST->Click(); },
+        [&] { r.w.cmdClr->Click(); },
+        [&] { r.w.cmdSyo->Click(); },
+        [&] { r.w.cmdTendo->Click(); },
+        [&] { r.w.cmdFrm2->Click(); },
+        [&] { r.w.lblEthYear->Click(); },
+        [&] {
+            r.w.FocusMovedTo(random() % 2 ? nullptr : r.w.cmdSTP);
+            r.w.KeyDown(random() % 2 ? Key::Enter : Key::Space);
+        },
+        [&] { r.w.Resized(size(), size()); },
+        onView([](frmTendo& v) { v.cmdStop->Click(); }),
+        onView([](frmTendo& v) { v.cmdKesu->Click(); }),
+        onView([](frmTendo& v) { v.cmdClos->Click(); }),
+        onView([&](frmTendo& v) { v.KeyDown(random() % 2 ? Key::Escape : Key::Enter); }),
+        onView([](frmTendo& v) { v.Close(); }),
+        onView([&](frmTendo& v) { v.Resized(size(), size()); }),
+    };
     while (ticks < kTicks) {
-        frmTendo* view = r.w.EarthView();
+        frmTendo* open = r.w.EarthView();
         const unsigned roll = random() % 1000;
-        if (roll < 960) {
-            // Time passes: straight through the handlers of what runs, now and then by the
-            // clock.
-            if (roll < 950 && r.w.TmrWE.Interval() != 0) {
-                r.w.TmrWE_Timer();
-                if (view && view->tmrTendo.Interval() != 0) {
-                    view->tmrTendo_Timer();
-                    ++viewTicks;
-                }
-            } else {
-                r.backend.Advance(int(random() % 400));
+        if (roll < 950 && r.w.TmrWE.Interval() != 0) {
+            // Time passes, mostly straight through the handlers of what runs.
+            r.w.TmrWE_Timer();
+            if (open && open->tmrTendo.Interval() != 0) {
+                open->tmrTendo_Timer();
+                ++viewTicks;
             }
             ++ticks;
+        } else if (roll < 960) {
+            r.backend.Advance(int(random() % 400)); // and now and then by the clock
+            ++ticks;
         } else {
-            ++actions;
-            const int x = int(random() % 40000) - 5000, y = int(random() % 30000) - 5000;
-            switch (random() % 18) {
-            case 0:
-            case 1:
-            case 2:
-                r.w.cmdSTR[random() % 4]->Click();
-                break;
-            case 3:
-                r.w.cmdSTP->Click();
-                break;
-            case 4:
-                r.w.cmdEthST->Click();
-                break;
-            case 5:
-                r.w.cmdClr->Click();
-                break;
-            case 6:
-                r.w.cmdSyo->Click();
-                break;
-            case 7:
-                r.w.cmdTendo->Click();
-                break;
-            case 8:
-                r.w.cmdFrm2->Click();
-                opened += r.w.EarthView() != view;
-                break;
-            case 9:
-                r.w.lblEthYear->Click();
-                break;
-            case 10:
-                r.w.FocusMovedTo(random() % 2 ? nullptr : r.w.cmdSTP);
-                r.w.KeyDown(random() % 2 ? Key::Enter : Key::Space);
-                break;
-            case 11:
-                if (view)
-                    view->cmdStop->Click();
-                break;
-            case 12:
-                if (view)
-                    view->cmdKesu->Click();
-                break;
-            case 13:
-                if (view)
-                    view->cmdClos->Click();
-                break;
-            case 14:
-                if (view)
-                    view->KeyDown(random() % 2 ? Key::Escape : Key::Enter);
-                break;
-            case 15:
-                if (view)
-                    view->Close();
-                break;
-            case 16:
-                r.w.Resized(x, y);
-                break;
-            case 17:
-                if (view)
-                    view->Resized(x, y);
-                break;
-            }
+            actions[random() % std::size(actions)]();
+            ++done;
+            opened += r.w.EarthView() && r.w.EarthView() != open;
         }
         if (ticks % 500 == 0) {
             const sim::State& s = r.w.s;
@@ -146,7 +116,7 @@ TEST(Soak, AMillionTicksOfRandomUse) {
     EXPECT_GT(viewTicks, 10'000);
     EXPECT_GT(opened, 10);
     std::printf("soak: %ld ticks, %ld Earth view ticks, %ld actions, view opened %ld times\n",
-                ticks, viewTicks, actions, opened);
+                ticks, viewTicks, done, opened);
 }
 
 } // namespace
