@@ -51,16 +51,16 @@ TEST(StartUp, SkyFittedToTheOuterSize) {
     EXPECT_FALSE(v.Kesu);
     const double h = v.OuterHeight();
     EXPECT_TRUE(Near(TopLeft(v.imgTendo), {t.X - (h + 700) / 2, 0}));
-    EXPECT_EQ((XY{v.imgTendo->Width(), v.imgTendo->Height()}), (XY{Held(h + 700), Held(h - 300)}));
-    EXPECT_EQ((XY{v.shpTenku->Width(), v.shpTenku->Height()}), (XY{Held(h - 500), Held(h - 500)}));
-    EXPECT_EQ((XY{v.shpKodo->Width(), v.shpKodo->Height()}), (XY{Held(h - 1500), Held(h - 1500)}));
+    EXPECT_EQ(SizeOf(v.imgTendo), (XY{Held(h + 700), Held(h - 300)}));
+    EXPECT_EQ(SizeOf(v.shpTenku), (XY{Held(h - 500), Held(h - 500)}));
+    EXPECT_EQ(SizeOf(v.shpKodo), (XY{Held(h - 1500), Held(h - 1500)}));
     EXPECT_TRUE(Near(Centre(v.shpTenku), t.Sky()));
     EXPECT_TRUE(Near(Centre(v.shpKodo), t.Sky()));
     EXPECT_TRUE(v.imgTendo->Visible() && v.shpTenku->Visible() && v.shpKodo->Visible());
     // The tail leaves the comet's centre 100 to the left and 200 down.
     const XY comet = Centre(v.shpCom2);
-    EXPECT_TRUE(Near({v.LinTail2->X1(), v.LinTail2->Y1()}, comet));
-    EXPECT_TRUE(Near({v.LinTail2->X2(), v.LinTail2->Y2()}, {comet.x - 100, comet.y + 200}));
+    EXPECT_TRUE(Near(From(v.LinTail2), comet));
+    EXPECT_TRUE(Near(To(v.LinTail2), {comet.x - 100, comet.y + 200}));
     // Left as laid out.
     EXPECT_FALSE(v.imgTikyu->Visible());
     EXPECT_EQ(TopLeft(v.lblEth2), (XY{4200, 4080}));
@@ -138,9 +138,9 @@ TEST(Tick, TheTailIsAChordFromTheCometTowardsTheEndOfTheMainTail) {
     t.v.tmrTendo_Timer();
     const XY comet = Centre(t.v.shpCom2);
     EXPECT_TRUE(Near(comet, t.Sky(t.H, 0)));
-    EXPECT_TRUE(Near({t.v.LinTail2->X1(), t.v.LinTail2->Y1()}, comet));
+    EXPECT_TRUE(Near(From(t.v.LinTail2), comet));
     const double c = t.H * std::cos(std::atan(1.0));
-    EXPECT_TRUE(Near({t.v.LinTail2->X2(), t.v.LinTail2->Y2()}, t.Sky(c, -c)));
+    EXPECT_TRUE(Near(To(t.v.LinTail2), t.Sky(c, -c)));
 }
 
 // A body at exactly the Earth's x: the angle of the projection before it, on the left side.
@@ -287,7 +287,7 @@ TEST(Buttons, ConstellationsHideAndShow) {
     EXPECT_FALSE(v.shpTenku->Visible() || v.imgTikyu->Visible());
     // Now exactly as wide as the window.
     EXPECT_TRUE(Near(TopLeft(v.imgTendo), {t.X - v.OuterWidth() / 2, 0}));
-    EXPECT_EQ((XY{v.imgTendo->Width(), v.imgTendo->Height()}),
+    EXPECT_EQ(SizeOf(v.imgTendo),
               (XY{Held(v.OuterWidth()), Held(v.OuterHeight() - 300)}));
 }
 

@@ -31,8 +31,8 @@ int TicksDuring(Rig& r, int ms, int* first = nullptr) {
 TEST(StartUp, StateAsLoaded) {
     Rig r;
     EXPECT_EQ(TopLeft(r.w.shpCom), (XY{10500, 7000}));
-    EXPECT_EQ((XY{r.w.LinTail->X1(), r.w.LinTail->Y1()}), (XY{10500, 7000}));
-    EXPECT_EQ((XY{r.w.LinTail->X2(), r.w.LinTail->Y2()}), (XY{10500, 7000}));
+    EXPECT_EQ(From(r.w.LinTail), (XY{10500, 7000}));
+    EXPECT_EQ(To(r.w.LinTail), (XY{10500, 7000}));
     EXPECT_FALSE(r.w.cmdFrm2->Enabled());
     EXPECT_EQ(r.w.TmrWE.Interval(), 0);
     EXPECT_EQ(r.w.TmrMes.Interval(), 0);
@@ -256,7 +256,8 @@ TEST(Trails, TheCometsTailPointsAwayFromTheSun) {
         const Line& t = *r.w.LinTail;
         EXPECT_EQ(t.X1(), r.w.shpCom->Left() + 15);
         EXPECT_EQ(t.Y1(), r.w.shpCom->Top() + 15);
-        const double tx = t.X2() - r.w.shpCom->Left(), ty = t.Y2() - r.w.shpCom->Top();
+        const double tx = double(t.X2()) - double(r.w.shpCom->Left()),
+                     ty = double(t.Y2()) - double(r.w.shpCom->Top());
         const double sx = r.w.s.SunXn - r.w.s.Com.Xn, sy = r.w.s.SunYn - r.w.s.Com.Yn;
         const double dist = std::hypot(sx, sy);
         ASSERT_NEAR(std::hypot(tx, ty), 398107.15625 / dist, 1e-2);
@@ -351,8 +352,8 @@ TEST(Range, EverythingElseAndTheCometsRestartAfterEachSwitch) {
         EXPECT_EQ(s.yo, !saturn);
         const XY comet = saturn ? XY{11000, 6800} : XY{10500, 7000};
         EXPECT_EQ(TopLeft(r.w.shpCom), comet);
-        EXPECT_EQ((XY{r.w.LinTail->X1(), r.w.LinTail->Y1()}), comet);
-        EXPECT_EQ((XY{r.w.LinTail->X2(), r.w.LinTail->Y2()}), comet);
+        EXPECT_EQ(From(r.w.LinTail), comet);
+        EXPECT_EQ(To(r.w.LinTail), comet);
         EXPECT_EQ((XY{s.ComXnp, s.ComYnp}), saturn ? (XY{-0.6, 1}) : (XY{-5, 4}));
         EXPECT_EQ((XY{s.Com.Xn, s.Com.Yn}), (XY{comet.x + 30, comet.y + 30}));
         EXPECT_NEAR(s.Com.Xp - s.Com.Xn, saturn ? -0.6 : -5, 1e-9);

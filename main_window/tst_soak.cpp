@@ -21,6 +21,10 @@ bool Bounded(double v) {
     return std::isfinite(v) && std::abs(v) <= 1e7;
 }
 
+bool Bounded(float v) {
+    return Bounded(double(v));
+}
+
 bool Bounded(const sim::Body& b) {
     return Bounded(b.Xp) && Bounded(b.Yp) && Bounded(b.Xn) && Bounded(b.Yn) && Bounded(b.Vn);
 }

@@ -17,7 +17,17 @@ inline XY Centre(const controls::Control* c) {
     return {double(c->Left()) + double(c->Width()) / 2, double(c->Top()) + double(c->Height()) / 2};
 }
 inline XY TopLeft(const controls::Control* c) {
-    return {c->Left(), c->Top()};
+    return {double(c->Left()), double(c->Top())};
+}
+inline XY SizeOf(const controls::Control* c) {
+    return {double(c->Width()), double(c->Height())};
+}
+// A line's two ends.
+inline XY From(const controls::Line* l) {
+    return {double(l->X1()), double(l->Y1())};
+}
+inline XY To(const controls::Line* l) {
+    return {double(l->X2()), double(l->Y2())};
 }
 // The value a control holds for v: its twips are single precision.
 inline double Held(double v) {
