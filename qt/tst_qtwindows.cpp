@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include <cmath>
 #include <map>
 #include <vector>
 
@@ -151,8 +152,13 @@ private slots:
         const QImage focused = counter->grab().toImage();
         QCOMPARE(focused.size(), unfocused.size());
         // The frame: only in the margin outside the text's own box.
+        // The label's own box, from its twips, in the widget's device pixels.
         const double dpr = focused.devicePixelRatio();
-        const QRect text(QPoint(2, 2) * dpr, counter->size() * dpr - QSize(4, 4) * dpr);
+        const QRect box(int(std::lround(w.lblEthYear->Left() / 15.f)) - counter->x(),
+                        int(std::lround(w.lblEthYear->Top() / 15.f)) - counter->y(),
+                        int(std::lround(w.lblEthYear->Width() / 15.f)),
+                        int(std::lround(w.lblEthYear->Height() / 15.f)));
+        const QRect text(box.topLeft() * dpr, box.size() * dpr);
         int frame = 0;
         for (int y = 0; y < focused.height(); ++y)
             for (int x = 0; x < focused.width(); ++x)
