@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,16 @@ std::string Read(const Form& f, const std::string& name, What what) {
         return l->Caption();
     return "(no caption)";
 }
+
+} // namespace
+
+namespace expected {
+void PrintTo(const Text& t, std::ostream* os) {
+    *os << t.control << " \"" << t.text << "\"";
+}
+} // namespace expected
+
+namespace {
 
 class Texts : public testing::TestWithParam<expected::Text> {};
 
