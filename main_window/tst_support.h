@@ -5,6 +5,8 @@
 #include "main_window/frmwe.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace testing_support {
 
@@ -48,7 +50,12 @@ struct Rig {
         if (!w.cmdFrm2->Enabled())
             w.cmdTendo->Click();
         w.cmdFrm2->Click();
-        return *w.EarthView();
+        frmTendo* view = w.EarthView();
+        if (!view) {
+            std::fputs("the opener did not open the Earth view\n", stderr);
+            std::abort();
+        }
+        return *view;
     }
     bool ScaleVisible(bool visible) const {
         for (const controls::Control* c : w.ScaleGroup())
