@@ -4,9 +4,9 @@
 
 // Cost of the simulation core: one orbit step, and the arithmetic of one whole tick.
 
-#include "design_centres.h"
-#include "step.h"
-#include "tick.h"
+#include "simulation/design_centres.h"
+#include "simulation/step.h"
+#include "simulation/tick.h"
 
 #include <benchmark/benchmark.h>
 

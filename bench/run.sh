@@ -16,6 +16,9 @@ echo "== machine"; nproc; grep -m1 'model name' /proc/cpuinfo || true; date -u +
 echo "== core (orbit step, tick arithmetic)"
 $b/bench_core --benchmark_min_time=0.5
 
+echo "== window logic per tick on the headless backend (no toolkit)"
+$b/bench_headless --benchmark_min_time=0.5
+
 echo "== window tick with painting, offscreen platform"
 QT_QPA_PLATFORM=offscreen $b/bench_window --benchmark_min_time=1
 

@@ -6,10 +6,9 @@
 // the projector: the share of one core it takes and its peak memory. Once with the main window
 // alone, once with the Earth view open and following the motion as well.
 
-#include "accessibility.h"
-#include "fonts.h"
-#include "frmtendo.h"
-#include "frmwe.h"
+#include "main_window/frmwe.h"
+#include "qt/backend.h"
+#include "qt/widgets.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -37,10 +36,11 @@ long PeakKiB() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    controls::InstallFontSubstitutions();
-    controls::InstallAccessibility();
+    qtb::InstallFontSubstitutions();
+    qtb::InstallAccessibility();
+    qtb::QtBackend backend;
     frmWE w;
-    w.show();
+    w.Show();
 
     QElapsedTimer wall;
     double cpu0 = 0;
@@ -55,10 +55,10 @@ int main(int argc, char** argv) {
         });
     };
     QTimer::singleShot(1000, [&] {
-        w.cmdSTR[0]->click();
+        w.cmdSTR[0]->Click();
         measure("main window running", [&] {
-            w.cmdTendo->click();
-            w.cmdFrm2->click();
+            w.cmdTendo->Click();
+            w.cmdFrm2->Click();
             measure("with the Earth view running", [] { QCoreApplication::exit(0); });
         });
     });

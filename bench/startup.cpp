@@ -5,9 +5,9 @@
 // Time from the start of main to the main window's first painted frame, as the program starts
 // (the same steps as app/main.cpp). Prints milliseconds and quits.
 
-#include "accessibility.h"
-#include "fonts.h"
-#include "frmwe.h"
+#include "main_window/frmwe.h"
+#include "qt/backend.h"
+#include "qt/widgets.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -43,11 +43,12 @@ int main(int argc, char** argv) {
     QElapsedTimer clock;
     clock.start();
     QApplication app(argc, argv);
-    controls::InstallFontSubstitutions();
-    controls::InstallAccessibility();
+    qtb::InstallFontSubstitutions();
+    qtb::InstallAccessibility();
+    qtb::QtBackend backend;
     frmWE w;
     FirstPaint watch(clock);
-    w.installEventFilter(&watch);
-    w.show();
+    qtb::WidgetOf(w)->installEventFilter(&watch);
+    w.Show();
     return QApplication::exec();
 }

@@ -5,9 +5,9 @@
 // The tick rate the main window actually reaches at its shortest interval: runs the motion at
 // 40 ms for ten seconds in the real event loop and counts the ticks.
 
-#include "accessibility.h"
-#include "fonts.h"
-#include "frmwe.h"
+#include "main_window/frmwe.h"
+#include "qt/backend.h"
+#include "qt/widgets.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,10 +17,11 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    controls::InstallFontSubstitutions();
-    controls::InstallAccessibility();
+    qtb::InstallFontSubstitutions();
+    qtb::InstallAccessibility();
+    qtb::QtBackend backend;
     frmWE w;
-    w.show();
+    w.Show();
 
     // Each tick moves the Earth: a 1 ms probe notes the time of every change.
     long ticks = 0;
@@ -40,7 +41,7 @@ int main(int argc, char** argv) {
     QTimer::singleShot(500, [&] {
         clock.start();
         probe.start(1);
-        w.cmdSTR[0]->click();
+        w.cmdSTR[0]->Click();
         QTimer::singleShot(10000, [&] {
             const double seconds = double(last - first) / 1e9;
             std::printf("%ld ticks in %.3f s between the first and the last: %.3f ticks per "

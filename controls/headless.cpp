@@ -46,6 +46,7 @@ void HeadlessBackend::grow(Form& form) {
 }
 
 void HeadlessBackend::pointDrawn(Form& form, const Dot& dot) {
+    grow(form); // the platform may have made the window larger since (Form::Resized)
     Surface& s = surfaces_[&form];
     ++s.dots;
     const double px = dot.x / kTwipsPerPixel, py = dot.y / kTwipsPerPixel;

@@ -155,6 +155,10 @@ void QtBackend::controlChanged(Control& c, Prop what) {
             label->applyClickable();
         return;
     }
+    // A button is named by its caption for assistive technology: the toolkit's own text.
+    if (what == Prop::Caption && c.kind() == Kind::Button)
+        static_cast<ButtonWidget*>(peer)->setText(
+            QString::fromStdString(static_cast<CommandButton&>(c).Caption()));
     if (what == Prop::Caption && c.kind() == Kind::Label && QAccessible::isActive()) {
         QAccessibleEvent ev(peer->widget(), QAccessible::NameChanged);
         QAccessible::updateAccessibility(&ev);

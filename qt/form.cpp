@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -21,9 +22,18 @@ FormWidget::FormWidget(Form& form, QWidget* owner) : QWidget(owner), model(form)
     // We paint every pixel ourselves from the drawing surface.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
-    // A click on the sky takes the focus off the buttons, so that Enter then presses the
-    // default button.
-    setFocusPolicy(Qt::ClickFocus);
+    // A click on the sky takes the focus off the buttons (mousePressEvent), so that Enter then
+    // presses the default button. Not by a click focus policy: the toolkit would then hand the
+    // window the focus for a click on any child without one of its own, the revolution counter
+    // too, which must leave the focus where it was.
+    setFocusPolicy(Qt::NoFocus);
+}
+
+// Reached by a click on the sky or on a control that lets clicks through.
+void FormWidget::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton)
+        setFocus(Qt::MouseFocusReason);
+    QWidget::mousePressEvent(e);
 }
 
 void FormWidget::applyCaption() {
