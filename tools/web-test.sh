@@ -30,9 +30,7 @@ echo "== web: the page's fonts hold every letter it shows"
 bash tools/check_fonts.sh
 
 echo "== web: build the page and the core's tests as wasm"
-cmake --preset web
-cmake --build --preset web
-ls -l build/web/web/wakusei.html
+bash tools/web-build.sh
 
 echo "== web: the core's tests under node"
 ctest --preset web
