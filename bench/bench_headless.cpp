@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cost of the windows' own logic, without any toolkit: the main window's tick on the headless
 // backend (the core, the controls' bookkeeping and the recorded dots), alone and with the
 // Earth view following it.

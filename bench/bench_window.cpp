@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cost of the main window's whole tick on the Qt backend: the core, moving the pictures,
 // drawing the dots and painting what changed, on whatever platform QT_QPA_PLATFORM names
 // (offscreen in the figures of the README).

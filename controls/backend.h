@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The one narrow interface between the control model and whatever shows it (Qt Widgets, the
 // browser's DOM, or nothing at all in tests).

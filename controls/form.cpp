@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "controls/form.h"
 
 #include <algorithm>
@@ -72,8 +76,7 @@ void Form::setBackColor(Color c) {
 }
 
 void Form::setDrawWidth(int pixels) {
-    drawWidth_ =
-        std::int16_t(std::clamp(pixels, 1, int(std::numeric_limits<std::int16_t>::max())));
+    drawWidth_ = std::int16_t(std::clamp(pixels, 1, int(std::numeric_limits<std::int16_t>::max())));
 }
 
 void Form::PSet(double x, double y, Color colour) {

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A backend that shows nothing and records everything: the trail dots of each window in
 // logical pixels, beeps, announcements, the end of the program, and timers run by a clock the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "controls/snapshot.h"
 
 #include <cstdio>
@@ -25,8 +29,8 @@ std::string Snapshot(const Form& form) {
         // The space is added on its own: GCC 12 at -O3 warns (-Wrestrict) on " " + a temporary.
         out += ' ';
         if (const auto* l = dynamic_cast<const Line*>(&c))
-            out += Exact(l->X1()) + "," + Exact(l->Y1()) + "-" + Exact(l->X2()) + "," +
-                   Exact(l->Y2());
+            out +=
+                Exact(l->X1()) + "," + Exact(l->Y1()) + "-" + Exact(l->X2()) + "," + Exact(l->Y2());
         else
             out += Exact(c.Left()) + "," + Exact(c.Top()) + " " + Exact(c.Width()) + "x" +
                    Exact(c.Height());

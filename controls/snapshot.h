@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A text of everything a window's controls hold that a user can see: one line per control with
 // its geometry to the bit, caption, visibility, enabled state and focus. Two backends that

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Earth view's logic on the headless backend, opened from a real main window: start-up,
 // the chart, the projection of every body, its buttons, its keys, closing and reopening, and
 // the rare orders of events between the two windows.
@@ -24,8 +28,8 @@ void MoveCentre(Control* c, XY p) {
 ::testing::AssertionResult Near(XY got, XY want) {
     if (std::abs(got.x - want.x) < 1e-3 && std::abs(got.y - want.y) < 1e-3)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << got.x << ", " << got.y << ") instead of ("
-                                         << want.x << ", " << want.y << ")";
+    return ::testing::AssertionFailure()
+           << "(" << got.x << ", " << got.y << ") instead of (" << want.x << ", " << want.y << ")";
 }
 
 struct View : Rig {
@@ -77,13 +81,21 @@ TEST(StartUp, ChartOfBodiesAndLabels) {
     } chart[] = {
         {"picSun2", "lblSun2", {X, Y - H}, {X, Y - H + 200}},
         {"picMon2", "lblMon2", {X - H, Y}, {X - H + 200, Y}},
-        {"picMrc2", "lblMrc2", {X - H * cos(a), Y + H * sin(a)},
+        {"picMrc2",
+         "lblMrc2",
+         {X - H * cos(a), Y + H * sin(a)},
          {X - (H - 200) * cos(a), Y + (H - 400) * sin(a)}},
-        {"picVns2", "lblVns2", {X - H * cos(b), Y + H * sin(b)},
+        {"picVns2",
+         "lblVns2",
+         {X - H * cos(b), Y + H * sin(b)},
          {X - (H - 200) * cos(b), Y + (H - 300) * sin(b)}},
-        {"picMas2", "lblMas2", {X + H * cos(b), Y + H * sin(b)},
+        {"picMas2",
+         "lblMas2",
+         {X + H * cos(b), Y + H * sin(b)},
          {X + (H - 500) * cos(b), Y + (H - 400) * sin(b)}},
-        {"picJup2", "lblJup2", {X + H * cos(a), Y + H * sin(a)},
+        {"picJup2",
+         "lblJup2",
+         {X + H * cos(a), Y + H * sin(a)},
          {X + (H - 500) * cos(a), Y + (H - 500) * sin(a)}},
         {"picSat2", "lblSat2", {X + H, Y}, {X + H - 500, Y}},
         {"shpCom2", "lblCom2", {X, Y + H}, {X, Y + H - 400}},
@@ -114,21 +126,20 @@ TEST_P(Project, OnItsCircleInItsDirection) {
     MoveCentre(t.w.Find(p.source), {earth.x + p.fromEarth.x, earth.y + p.fromEarth.y});
     t.v.tmrTendo_Timer();
     const double R = t.H + p.hosei, d = std::hypot(p.fromEarth.x, p.fromEarth.y);
-    EXPECT_TRUE(Near(Centre(t.v.Find(p.target)),
-                     t.Sky(R * p.fromEarth.x / d, R * p.fromEarth.y / d)));
+    EXPECT_TRUE(
+        Near(Centre(t.v.Find(p.target)), t.Sky(R * p.fromEarth.x / d, R * p.fromEarth.y / d)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bodies, Project,
-    testing::Values(Projection{"picMon", "picMon2", -550, {1000, 0}},
-                    Projection{"picSun", "picSun2", -350, {-700, 0}},
-                    Projection{"picMrc", "picMrc2", -250, {450, -450}},
-                    Projection{"picVns", "picVns2", -180, {-300, 400}},
-                    Projection{"picMas", "picMas2", -100, {-5, -2000}},
-                    Projection{"picJup", "picJup2", 0, {3000, 1000}},
-                    Projection{"picSat", "picSat2", 100, {9000, -10}},
-                    Projection{"shpCom", "shpCom2", 0, {2000, -3000}}),
-    [](const auto& p) { return std::string(p.param.target); });
+INSTANTIATE_TEST_SUITE_P(Bodies, Project,
+                         testing::Values(Projection{"picMon", "picMon2", -550, {1000, 0}},
+                                         Projection{"picSun", "picSun2", -350, {-700, 0}},
+                                         Projection{"picMrc", "picMrc2", -250, {450, -450}},
+                                         Projection{"picVns", "picVns2", -180, {-300, 400}},
+                                         Projection{"picMas", "picMas2", -100, {-5, -2000}},
+                                         Projection{"picJup", "picJup2", 0, {3000, 1000}},
+                                         Projection{"picSat", "picSat2", 100, {9000, -10}},
+                                         Projection{"shpCom", "shpCom2", 0, {2000, -3000}}),
+                         [](const auto& p) { return std::string(p.param.target); });
 
 TEST(Tick, TheTailIsAChordFromTheCometTowardsTheEndOfTheMainTail) {
     View t;
@@ -287,8 +298,7 @@ TEST(Buttons, ConstellationsHideAndShow) {
     EXPECT_FALSE(v.shpTenku->Visible() || v.imgTikyu->Visible());
     // Now exactly as wide as the window.
     EXPECT_TRUE(Near(TopLeft(v.imgTendo), {t.X - v.OuterWidth() / 2, 0}));
-    EXPECT_EQ(SizeOf(v.imgTendo),
-              (XY{Held(v.OuterWidth()), Held(v.OuterHeight() - 300)}));
+    EXPECT_EQ(SizeOf(v.imgTendo), (XY{Held(v.OuterWidth()), Held(v.OuterHeight() - 300)}));
 }
 
 // Closed by its button, by Esc or by the frame; opened again it starts afresh.
@@ -355,7 +365,7 @@ TEST(RareOrders, RangeAndModeSwitchedWhileTheViewIsOpen) {
     frmTendo& v = r.OpenView(); // stopped
     r.w.cmdSyo->Click();        // into the Saturn range: Jupiter shown again
     EXPECT_TRUE(r.w.s.Syo);
-    v.cmdStop->Click();         // moves the whole motion
+    v.cmdStop->Click(); // moves the whole motion
     r.backend.Advance(40);
     EXPECT_TRUE(v.picJup2->Visible() && v.picSat2->Visible());
     // Earth-centred display off: the opener is disabled, the open view follows on.

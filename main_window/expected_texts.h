@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Every text of both windows that the layout and the handlers quote, as literal Japanese text:
 // the one table the window tests take their texts from.
@@ -7,8 +11,17 @@
 namespace expected {
 
 // The state in which a row holds.
-enum class When { Design, Started, EarthHeld, EarthCentred, SaturnRange, ViewStopped, ViewRunning,
-                  StarsHidden, NearMiss };
+enum class When {
+    Design,
+    Started,
+    EarthHeld,
+    EarthCentred,
+    SaturnRange,
+    ViewStopped,
+    ViewRunning,
+    StarsHidden,
+    NearMiss
+};
 enum class What { Caption, ToolTip, Name };
 
 struct Text {

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's logic on the headless backend: start-up, run controls and their timers,
 // keyboard roles, the tick as the window shows it, the view ranges, the modes and the ending.
 
@@ -74,8 +78,8 @@ TEST_P(Start, RunsAtItsIntervalUntilStopped) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Paces, Start,
-                         testing::Values(std::array{0, 40}, std::array{1, 60},
-                                         std::array{2, 100}, std::array{3, 180}));
+                         testing::Values(std::array{0, 40}, std::array{1, 60}, std::array{2, 100},
+                                         std::array{3, 180}));
 
 TEST(Start, TwoClicksWithinOneTickKeepTheLastPaceFromTheLastClick) {
     Rig r;
@@ -228,11 +232,10 @@ TEST(Trails, EachBodyInItsColour) {
     const struct {
         const Control* body;
         Color colour;
-    } rows[] = {{r.w.picEth, {0, 0, 255}},   {r.w.picMon, {128, 128, 0}},
-                {r.w.picSun, {255, 255, 0}}, {r.w.picMrc, {0, 128, 128}},
-                {r.w.picVns, {192, 192, 192}}, {r.w.picMas, {128, 0, 0}},
-                {r.w.picJup, {0, 128, 128}}, {r.w.picSat, {0, 128, 128}},
-                {r.w.shpCom, {0, 128, 128}}};
+    } rows[] = {
+        {r.w.picEth, {0, 0, 255}},   {r.w.picMon, {128, 128, 0}},   {r.w.picSun, {255, 255, 0}},
+        {r.w.picMrc, {0, 128, 128}}, {r.w.picVns, {192, 192, 192}}, {r.w.picMas, {128, 0, 0}},
+        {r.w.picJup, {0, 128, 128}}, {r.w.picSat, {0, 128, 128}},   {r.w.shpCom, {0, 128, 128}}};
     for (const auto& row : rows) {
         const XY c = Centre(row.body);
         EXPECT_EQ(r.backend.DotAt(r.w, c.x, c.y), row.colour) << row.body->Name();

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hours of random use in seconds: a seeded stream of clicks, keys and resizes on both windows,
 // with a million ticks between them. No number may stop being finite or run beyond the
 // controls' limit, and no control may be added.
@@ -32,11 +36,10 @@ bool Bounded(const sim::Body& b) {
 // Every control of a window: its box, and a line's end points.
 ::testing::AssertionResult ControlsBounded(const Form& f) {
     for (const auto& c : f.Controls()) {
-        bool ok = Bounded(c->Left()) && Bounded(c->Top()) && Bounded(c->Width()) &&
-                  Bounded(c->Height());
+        bool ok =
+            Bounded(c->Left()) && Bounded(c->Top()) && Bounded(c->Width()) && Bounded(c->Height());
         if (auto* l = dynamic_cast<const Line*>(c.get()))
-            ok = ok && Bounded(l->X1()) && Bounded(l->Y1()) && Bounded(l->X2()) &&
-                 Bounded(l->Y2());
+            ok = ok && Bounded(l->X1()) && Bounded(l->Y1()) && Bounded(l->X2()) && Bounded(l->Y2());
         if (!ok)
             return ::testing::AssertionFailure() << f.Name() << "." << c->Name();
     }
@@ -100,8 +103,8 @@ TEST(Soak, AMillionTicksOfRandomUse) {
         }
         if (ticks % 500 == 0) {
             const sim::State& s = r.w.s;
-            for (const sim::Body* b : {&s.Eth, &s.Mon, &s.Mrc, &s.Vns, &s.Mas, &s.Jup, &s.Sat,
-                                       &s.Com})
+            for (const sim::Body* b :
+                 {&s.Eth, &s.Mon, &s.Mrc, &s.Vns, &s.Mas, &s.Jup, &s.Sat, &s.Com})
                 ASSERT_TRUE(Bounded(*b)) << "tick " << ticks;
             ASSERT_TRUE(Bounded(s.RComn) && Bounded(s.TendoXn) && Bounded(s.TendoYn));
             ASSERT_TRUE(ControlsBounded(r.w)) << "tick " << ticks;

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every caption, tooltip and accessible name of both windows, in the state where the handlers
 // set it, against the one table of literal texts.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "qt/backend.h"
 #include "qt/widgets.h"
 
@@ -16,8 +20,7 @@ public:
 
     // Asked each time: the interface may be made before the click handler is given.
     QAccessible::Role role() const override {
-        return label().Clickable() ? QAccessible::Button
-                                                          : QAccessible::StaticText;
+        return label().Clickable() ? QAccessible::Button : QAccessible::StaticText;
     }
 
     QStringList actionNames() const override {

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "qt/backend.h"
 
 #include "qt/widgets.h"
@@ -26,15 +30,14 @@ QtBackend::QtBackend() : previous_(&CurrentBackend()) {
     InitPictures();
     SetBackend(this);
     // The toolkit moves the focus by mouse, Tab and window activation; the model follows.
-    focusWatch_ = QObject::connect(
-        qApp, &QApplication::focusChanged, [](QWidget*, QWidget* now) {
-            if (!now)
-                return;
-            if (auto* peer = dynamic_cast<Peer*>(now))
-                peer->model.form().FocusMovedTo(&peer->model);
-            else if (auto* f = dynamic_cast<FormWidget*>(now))
-                f->model.FocusMovedTo(nullptr);
-        });
+    focusWatch_ = QObject::connect(qApp, &QApplication::focusChanged, [](QWidget*, QWidget* now) {
+        if (!now)
+            return;
+        if (auto* peer = dynamic_cast<Peer*>(now))
+            peer->model.form().FocusMovedTo(&peer->model);
+        else if (auto* f = dynamic_cast<FormWidget*>(now))
+            f->model.FocusMovedTo(nullptr);
+    });
 }
 
 QtBackend::~QtBackend() {
@@ -174,7 +177,7 @@ void QtBackend::restack(Form& form) {
     std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
         if (a->layer() != b->layer())
             return a->layer() == Layer::Windowless; // lower layer first
-        return a->ZIndex() > b->ZIndex();            // bottom first
+        return a->ZIndex() > b->ZIndex();           // bottom first
     });
     for (Control* c : order)
         if (Peer* p = PeerOf(*c))

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The desktop's "bell" sound through the sound theme library when a sound server plays it,
 // else the display's bell; silent where there is no screen to beep on. Never a word on stderr.
 
@@ -52,7 +56,8 @@ private:
             ctx_ = nullptr;
             return;
         }
-        if (ca_context_set_driver(ctx_, "pulse") != CA_SUCCESS || ca_context_open(ctx_) != CA_SUCCESS) {
+        if (ca_context_set_driver(ctx_, "pulse") != CA_SUCCESS ||
+            ca_context_open(ctx_) != CA_SUCCESS) {
             ca_context_destroy(ctx_);
             ctx_ = nullptr;
         }

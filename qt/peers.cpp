@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "qt/widgets.h"
 
 #include <QImageReader>
@@ -250,8 +254,7 @@ void BoxWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), ToQt(box().BackColor()));
     if (const auto& disc = box().disc()) {
-        PaintCircle(p, QRectF(0, 0, ToPixelsF(disc->width), ToPixelsF(disc->height)),
-                    disc->style);
+        PaintCircle(p, QRectF(0, 0, ToPixelsF(disc->width), ToPixelsF(disc->height)), disc->style);
     } else if (!picture_.isNull()) {
         // One picture pixel to one logical pixel, at the top-left corner.
         p.drawImage(QRectF(0, 0, picture_.width(), picture_.height()), picture_);

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the Qt backend paints single controls, at 100 % and (run again with QT_SCALE_FACTOR=2) at
 // 200 %: the circle rule and its clipping at fractional positions, label text where its
 // alignment puts it, the layers, lines, round points, and values that are not numbers.
@@ -96,7 +100,7 @@ private slots:
         QCOMPARE(At(image, 1250, 450), kSky);
         QCOMPARE(At(image, 580, 1750), QColor(128, 255, 255));
         QCOMPARE(At(image, 60, 1750), QColor(16, 16, 32)); // the box beside its disc
-        QCOMPARE(At(image, 620, 1750), kSky);               // clipped by the box
+        QCOMPARE(At(image, 620, 1750), kSky);              // clipped by the box
     }
 
     // Text starts at the top of its label, on the side its alignment names.

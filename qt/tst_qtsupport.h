@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the Qt backend tests share: the program's fonts, accessibility and backend, and the two
 // pictures of a window, the one it shows and a full repaint.

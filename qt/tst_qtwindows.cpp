@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Both windows on the Qt backend, at 100 % and (run again with QT_SCALE_FACTOR=2) at 200 %:
 // what they show always equals a full repaint, the revolution counter under mouse and
 // keyboard, the frames, a click on the sky, the accessibility trees, and crisp scaling.
@@ -219,8 +223,8 @@ private slots:
         };
         // Main: 11 buttons and the counter; 18 labels; 8 boxes, the comet and 12 lines.
         // View: 3 buttons; 9 labels; 7 boxes, the comet, its tail, 2 circles and 2 pictures.
-        for (const Expect& e : {Expect{&w, T("惑星の動き"), 12, 18, 21},
-                                Expect{&v, T("地球から見ると"), 3, 9, 13}}) {
+        for (const Expect& e :
+             {Expect{&w, T("惑星の動き"), 12, 18, 21}, Expect{&v, T("地球から見ると"), 3, 9, 13}}) {
             QAccessibleInterface* root = QAccessible::queryAccessibleInterface(W(*e.form));
             QVERIFY(root);
             QCOMPARE(root->role(), QAccessible::Window);
@@ -230,7 +234,8 @@ private slots:
             std::map<QAccessible::Role, int> roles;
             for (const Node& n : nodes) {
                 ++roles[n.role];
-                QVERIFY2(Japanese(n.name), qPrintable(QStringLiteral("%1 role %2").arg(n.name).arg(int(n.role))));
+                QVERIFY2(Japanese(n.name),
+                         qPrintable(QStringLiteral("%1 role %2").arg(n.name).arg(int(n.role))));
             }
             QCOMPARE(int(nodes.size()), e.buttons + e.texts + e.graphics);
             QCOMPARE(roles[QAccessible::Button], e.buttons);
@@ -291,7 +296,8 @@ private slots:
         const QImage dot = qt_testing::Shown(w);
         for (int dy = 0; dy < int(dpr); ++dy)
             for (int dx = 0; dx < int(dpr); ++dx)
-                QCOMPARE(dot.pixelColor(int(200 * dpr) + dx, int(400 * dpr) + dy), QColor(0, 0, 255));
+                QCOMPARE(dot.pixelColor(int(200 * dpr) + dx, int(400 * dpr) + dy),
+                         QColor(0, 0, 255));
         QCOMPARE(dot.pixelColor(int(200 * dpr) + int(dpr), int(400 * dpr)), kSky);
         // The Earth view: the Sun of the chart at the top of its circle.
         frmTendo& v = OpenView(w);

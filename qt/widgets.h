@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The Qt widgets that show the control model: one per form and per control. Each reads its
 // model's values when told of a change and paints from them.

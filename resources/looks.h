@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The looks both windows share: palette, fonts, and each body's disc or picture.
 
@@ -32,11 +36,19 @@ inline constexpr char kGothic[] = "ＭＳ ゴシック";
 inline constexpr char kPGothic[] = "ＭＳ Ｐゴシック";
 inline constexpr char kRounded[] = "HGP平成丸ｺﾞｼｯｸ体W8";
 
-inline Font Gothic9() { return {kGothic, 9, false, false}; }
-inline Font PGothic(float points, bool bold = false) { return {kPGothic, points, bold, false}; }
-inline Font MessageFont() { return {kRounded, 12, true, true}; }
+inline Font Gothic9() {
+    return {kGothic, 9, false, false};
+}
+inline Font PGothic(float points, bool bold = false) {
+    return {kPGothic, points, bold, false};
+}
+inline Font MessageFont() {
+    return {kRounded, 12, true, true};
+}
 // The platform's default user-interface font.
-inline Font SystemFont() { return {"", 9, false, false}; }
+inline Font SystemFont() {
+    return {"", 9, false, false};
+}
 
 // The discs of the bodies (the Sun and Moon are larger in the Earth view).
 inline constexpr Disc kSunDisc{340, 340, CircleStyle{Color{255, 255, 0}, kWindowText}};

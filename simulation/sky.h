@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The Earth view's projection: where the Earth sees a body, on a circle about the sky's centre.
 
@@ -11,12 +15,12 @@ namespace sim {
 inline constexpr double kPi = 3.1416;
 
 struct SkyInputs {
-    Point earth;          // the Earth's centre on the main window (EthX2, EthY2)
-    Point body;           // the body's centre on the main window (X2w, Y2w)
-    Point centre;         // the sky's centre on the Earth view (TyusinX, TyusinY)
-    double Hankei = 0;    // radius of the ecliptic circle
+    Point earth;            // the Earth's centre on the main window (EthX2, EthY2)
+    Point body;             // the body's centre on the main window (X2w, Y2w)
+    Point centre;           // the sky's centre on the Earth view (TyusinX, TyusinY)
+    double Hankei = 0;      // radius of the ecliptic circle
     std::int16_t hosei = 0; // correction of the radius for this body
-    double Kakudo = 0;    // the angle of the previous projection
+    double Kakudo = 0;      // the angle of the previous projection
 };
 
 struct SkyPoint {

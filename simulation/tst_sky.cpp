@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the Earth view places a body: by its direction from the Earth, at its own radius.
 
 #include "simulation/sky.h"

@@ -39,7 +39,7 @@ while IFS= read -r -d '' f; do
     # AppStream metadata is free to copy, as its <metadata_license> says.
     *.metainfo.xml) cc0+=("$f") ;;
     # Formats without comments.
-    *.json | packaging/changelog | packaging/copyright) dot_license+=("$f") ;;
+    *.json | web/tests/*.txt | packaging/changelog | packaging/copyright) dot_license+=("$f") ;;
     # '#' comments that reuse does not know by the file's name.
     .ci/run | *.desktop | .clang-format | .clang-tidy | *.supp) hash_style+=("$f") ;;
     *.qrc) html_style+=("$f") ;;

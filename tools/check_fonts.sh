@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 The wakusei authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks that the committed web fonts in resources/fonts are what tools/gen_fonts.py makes from
 # the current texts: makes them again in a temporary folder and compares byte for byte.
 set -euo pipefail

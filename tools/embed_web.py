@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The wakusei authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Makes the one self-contained page of the browser build.
 
 Fills the places the page shell (web/shell.html) leaves in the linked program's HTML: the

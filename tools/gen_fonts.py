@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The wakusei authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Makes the small web fonts of 惑星の動き for the browser build.
 
 The browser build carries its fonts inside the one HTML file, so that every

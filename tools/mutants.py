@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The wakusei authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Puts realistic faults into the code one at a time and runs the fast tests against each.
 
 A fault the tests do not notice is a gap in the tests (or a harmless change: say why).

@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 The wakusei authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the browser program as one offline HTML file, installing what the build needs if it is
 # missing, and says where the file landed.
 set -euo pipefail

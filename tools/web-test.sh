@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 The wakusei authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Everything for the browser build: installs what it needs, builds the one-file page
 # (build/web/web/wakusei.html), runs the core's tests as wasm under node, then the page's tests
 # in headless Chromium. The page's tests compare it with the headless backend and with the

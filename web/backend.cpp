@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "web/backend.h"
 
 #include "controls/snapshot.h"
@@ -28,8 +32,7 @@ void wk_form_focus(int id, int control);
 void wk_control_create(int form, int id, int kind, const char* name);
 void wk_place(int id, double left, double top, double width, double height);
 void wk_circle(int id, double x, double y, double diameter, int fill, int outline);
-void wk_line(int id, double x1, double y1, double x2, double y2, int width, int colour,
-             int smooth);
+void wk_line(int id, double x1, double y1, double x2, double y2, int width, int colour, int smooth);
 void wk_text(int id, const char* text);
 void wk_colors(int id, int fore, int back);
 void wk_font(int id, const char* family, int pixels, int bold, int italic);
@@ -223,9 +226,9 @@ void WebBackend::controlCreated(Control& c) {
 }
 
 void WebBackend::applyAll(Control& c) {
-    for (Prop p : {Prop::Geometry, Prop::Caption, Prop::Colors, Prop::Font, Prop::Alignment,
-                   Prop::Visible, Prop::Enabled, Prop::ToolTip, Prop::AccessibleName,
-                   Prop::Content, Prop::Clickable})
+    for (Prop p :
+         {Prop::Geometry, Prop::Caption, Prop::Colors, Prop::Font, Prop::Alignment, Prop::Visible,
+          Prop::Enabled, Prop::ToolTip, Prop::AccessibleName, Prop::Content, Prop::Clickable})
         apply(c, p);
 }
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The browser backend: shows the control model's windows as DOM elements of one page, through
 // the functions of web/library.js. Every element is made and changed from here; the page
@@ -52,7 +56,8 @@ private:
     struct Schedule {
         std::int64_t due = 0;
         int interval = 0;
-        std::int64_t order = 0; // when it was last set: of two timers due together, the earlier fires
+        std::int64_t order =
+            0; // when it was last set: of two timers due together, the earlier fires
     };
     void applyAll(controls::Control& c);
     void apply(controls::Control& c, controls::Prop what);

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The wakusei authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Settings of the web build (Emscripten), included from the top-level CMakeLists.txt before
 # the core and the windows are configured.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The functions web/backend.cpp calls: each hands its arguments, strings decoded, to the page's
 // side in web/page.js.
 mergeInto(LibraryManager.library, {

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // 惑星の動き in the browser: the page shows the main window; the Earth view opens inside it.
 
 #include "main_window/frmwe.h"

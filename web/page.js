@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The page's side of the browser backend: builds and changes the DOM elements of the windows
 // as web/backend.cpp tells it (through web/library.js), and hands clicks, keys, focus, the close
 // box and the clock back to the program.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs a scenario of the browser tests (web/tests/scenario.txt) on the headless backend and
 // prints what it asks for, so that the page's text can be compared with it line for line.
 // Usage: web_scenario_headless SCENARIO
@@ -147,8 +151,8 @@ int main(int argc, char* argv[]) {
                     if (c == back)
                         continue;
                     ++count;
-                    for (unsigned v : {unsigned(x), unsigned(y), unsigned(c.r), unsigned(c.g),
-                                       unsigned(c.b)}) {
+                    for (unsigned v :
+                         {unsigned(x), unsigned(y), unsigned(c.r), unsigned(c.g), unsigned(c.b)}) {
                         hash ^= v;
                         hash *= 16777619u;
                     }

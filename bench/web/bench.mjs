@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Benchmarks of the one-file page in headless Chromium: load to first frame, one tick with its
 // DOM updates, CPU while running at 25 ticks a second, and the file's size. Run on demand by
 // bench/web/run.sh; they never pass or fail anything.

@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 The wakusei authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Benchmarks of the browser build, on demand (never part of CI's pass or fail). Builds the page
 # if needed, then measures it in headless Chromium. Targets: load ≤ 300 ms, tick ≤ 1 ms median.
 set -euo pipefail

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opens the one-file page in the system's Chromium, for the tests and the benchmarks.
 import { chromium } from 'playwright-core';
 import fs from 'node:fs';

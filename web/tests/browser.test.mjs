@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one-file page in headless Chromium: real clicks on real buttons, a clock the test moves,
 // and what the page shows compared with the headless backend and with the desktop program.
 import { after, before, test } from 'node:test';

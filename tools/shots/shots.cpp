@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the windows at key moments to PNG files, for the README and for comparing backends.
 // Usage: QT_QPA_PLATFORM=offscreen wakusei_shots OUTDIR
 
