@@ -40,7 +40,7 @@ public:
     controls::Label& label() const { return static_cast<LabelWidget*>(widget())->label(); }
 
     QString text(QAccessible::Text t) const override {
-        const QString caption = QString::fromStdString(label().Caption());
+        QString caption = QString::fromStdString(label().Caption());
         switch (t) {
         case QAccessible::Name:
             return widget()->accessibleName().isEmpty() ? caption : widget()->accessibleName();
