@@ -69,6 +69,9 @@ void Peer::apply(Prop what) {
     switch (what) {
     case Prop::Geometry:
         relayout();
+        // The whole control is painted afresh at its new place. Without this the toolkit moves
+        // a control by copying its old pixels, and where another box had covered part of it
+        // those pixels were stale: a notch in the Sun that travelled with it.
         w->update();
         break;
     case Prop::Visible:
@@ -241,8 +244,7 @@ void LabelWidget::keyPressEvent(QKeyEvent* e) {
 
 // --- Body box ----------------------------------------------------------------------------
 
-// Not declared opaque: the toolkit would then move a box by copying its old pixels, which
-// leaves stale pixels where another box had covered it. Moving repaints both places instead.
+// Not declared opaque, so that the toolkit repaints what lay beneath its old place as well.
 BoxWidget::BoxWidget(PictureBox& b, QWidget* parent) : QWidget(parent), Peer(b) {}
 
 void BoxWidget::applyContent() {

@@ -12,7 +12,8 @@ packages=(
     qt6-base-dev libgl-dev libcanberra-dev
     libgtest-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-motoya-l-maruberi
-    desktop-file-utils appstream dpkg-dev lintian reuse
+    desktop-file-utils appstream dpkg-dev
+    xvfb xauth lintian reuse
 )
 
 missing=()

@@ -56,8 +56,8 @@ private:
     struct Schedule {
         std::int64_t due = 0;
         int interval = 0;
-        std::int64_t order =
-            0; // when it was last set: of two timers due together, the earlier fires
+        // When it was last set: of two timers due together, the one set first fires first.
+        std::int64_t order = 0;
     };
     void applyAll(controls::Control& c);
     void apply(controls::Control& c, controls::Prop what);
