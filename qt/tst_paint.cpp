@@ -179,7 +179,8 @@ private slots:
 
     void pointsAreRoundDotsOfTheDrawingWidth() {
         Window t;
-        t.form.PSet(150 + 7, 150 + 7, {255, 0, 0}); // inside the pixel (10, 10)
+        // Inside the pixel (10, 10), nearer its far corner: the pixel that holds the point.
+        t.form.PSet(150 + 12, 150 + 12, {255, 0, 0});
         t.form.setDrawWidth(9);
         t.form.PSet(50 * 15, 50 * 15, {0, 0, 255});
         const QImage image = qt_testing::Full(t.form);
