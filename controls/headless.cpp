@@ -92,41 +92,20 @@ long HeadlessBackend::DotsDrawn(const Form& form) const {
 }
 
 void HeadlessBackend::timerCreated(Timer& timer) {
-    timers_[&timer];
+    clock_.add(timer);
 }
 
 void HeadlessBackend::timerDestroyed(Timer& timer) {
-    timers_.erase(&timer);
+    clock_.remove(timer);
 }
 
 void HeadlessBackend::timerChanged(Timer& timer) {
-    timers_[&timer] = {now_ + timer.Interval(), timer.Interval(), ++sets_};
+    clock_.set(timer);
 }
 
 void HeadlessBackend::announce(Control& control) {
     const auto* l = dynamic_cast<const Label*>(&control);
     announcements.push_back(l ? l->Caption() : control.AccessibleName());
-}
-
-void HeadlessBackend::Advance(int ms) {
-    const long end = now_ + std::max(0, ms);
-    for (;;) {
-        // The running timer due first; ties go to the one that was set first.
-        Timer* next = nullptr;
-        long due = end + 1, order = 0;
-        for (auto& [timer, s] : timers_)
-            if (s.interval > 0 && (s.due < due || (s.due == due && s.order < order))) {
-                due = s.due;
-                order = s.order;
-                next = timer;
-            }
-        if (!next)
-            break;
-        now_ = due;
-        timers_[next].due = due + timers_[next].interval;
-        next->Fire(); // may stop, restart or destroy timers
-    }
-    now_ = end;
 }
 
 } // namespace controls

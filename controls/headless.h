@@ -8,6 +8,7 @@
 // test advances. Window logic is tested on it without any toolkit.
 
 #include "controls/backend.h"
+#include "controls/clock.h"
 #include "controls/form.h"
 #include "controls/timer.h"
 
@@ -46,8 +47,8 @@ public:
     long DotsDrawn(const Form& form) const;
 
     // Moves the clock on by `ms`, firing every due timer at its due time, in time order.
-    void Advance(int ms);
-    long Now() const { return now_; }
+    void Advance(int ms) { clock_.Advance(ms); }
+    long Now() const { return long(clock_.Now()); }
 
     int beeps = 0;
     long changes = 0;
@@ -60,18 +61,11 @@ private:
         std::vector<Color> pixels;
         long dots = 0;
     };
-    struct Schedule {
-        long due = 0;
-        int interval = 0;
-        long order = 0; // when it was last set: of two timers due together, the earlier fires
-    };
     void grow(Form& form);
 
     Backend* previous_;
     std::map<const Form*, Surface> surfaces_;
-    std::map<Timer*, Schedule> timers_;
-    long now_ = 0;
-    long sets_ = 0;
+    Clock clock_;
 };
 
 } // namespace controls

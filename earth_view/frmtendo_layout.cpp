@@ -4,6 +4,7 @@
 
 // The Earth view's controls at their design values.
 
+#include "controls/design.h"
 #include "earth_view/frmtendo.h"
 #include "resources/looks.h"
 #include "resources/texts.h"
@@ -22,15 +23,6 @@ struct ButtonDesign {
     const char* name;
     const char* caption;
     double left, top, width, height;
-};
-
-struct BoxDesign {
-    PictureBox** slot;
-    const char* name;
-    double left, top, width, height;
-    const char* accessible;
-    std::optional<Disc> disc;
-    const char* picture; // when there is no disc
 };
 
 struct CircleDesign {
@@ -162,28 +154,21 @@ void frmTendo::buildLayout() {
     // name: a button's accessible name is then its caption, which their handlers change.
     cmdClos->setAccessibleName(txt::kClose);
 
-    const BoxDesign boxes[] = {
-        {&picSun2, "picSun2", 3864, 430, 300, 300, txt::kSun, looks::kSunDisc2, nullptr},
-        {&picMon2, "picMon2", 820, 3500, 300, 300, txt::kMoon, looks::kMoonDisc2, nullptr},
-        {&picMrc2, "picMrc2", 1350, 5200, 120, 100, txt::kMercury, looks::kMercuryDisc, nullptr},
-        {&picVns2, "picVns2", 2400, 6180, 130, 130, txt::kVenus, looks::kVenusDisc, nullptr},
-        {&picMas2, "picMas2", 5600, 6100, 130, 130, txt::kMars, looks::kMarsDisc, nullptr},
-        {&picJup2, "picJup2", 6550, 5100, 220, 180, txt::kJupiter, std::nullopt,
-         looks::kJupiterPicture},
-        {&picSat2, "picSat2", 7000, 3450, 200, 130, txt::kSaturn, std::nullopt,
-         looks::kSaturnPicture},
-    };
-    for (const BoxDesign& d : boxes) {
-        auto* box = Add<PictureBox>(d.name);
-        box->Move(d.left, d.top, d.width, d.height);
-        box->setBackColor(looks::kBoxBack);
-        if (d.disc)
-            box->setDisc(*d.disc);
-        else
-            box->setPicture(d.picture);
-        box->setAccessibleName(d.accessible);
-        *d.slot = box;
-    }
+    AddBoxes(
+        *this,
+        {
+            {&picSun2, "picSun2", 3864, 430, 300, 300, txt::kSun, looks::kSunDisc2, nullptr},
+            {&picMon2, "picMon2", 820, 3500, 300, 300, txt::kMoon, looks::kMoonDisc2, nullptr},
+            {&picMrc2, "picMrc2", 1350, 5200, 120, 100, txt::kMercury, looks::kMercuryDisc,
+             nullptr},
+            {&picVns2, "picVns2", 2400, 6180, 130, 130, txt::kVenus, looks::kVenusDisc, nullptr},
+            {&picMas2, "picMas2", 5600, 6100, 130, 130, txt::kMars, looks::kMarsDisc, nullptr},
+            {&picJup2, "picJup2", 6550, 5100, 220, 180, txt::kJupiter, std::nullopt,
+             looks::kJupiterPicture},
+            {&picSat2, "picSat2", 7000, 3450, 200, 130, txt::kSaturn, std::nullopt,
+             looks::kSaturnPicture},
+        },
+        looks::kBoxBack);
 
     setZOrder(
         {picMon2, picSun2, picVns2, picMrc2, picMas2, picJup2, cmdKesu, cmdClos, cmdStop, picSat2},

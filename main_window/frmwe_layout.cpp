@@ -4,11 +4,13 @@
 
 // The main window's controls at their design values.
 
+#include "controls/design.h"
 #include "main_window/frmwe.h"
 #include "resources/looks.h"
 #include "resources/texts.h"
 
 #include <string>
+#include <utility>
 
 using namespace controls;
 
@@ -23,15 +25,6 @@ struct ButtonDesign {
     const char* accessible; // where the caption is empty
 };
 
-struct BoxDesign {
-    PictureBox** slot;
-    const char* name;
-    double left, top, width, height;
-    const char* accessible;
-    std::optional<Disc> disc;
-    const char* picture; // when there is no disc
-};
-
 struct LabelDesign {
     Label** slot;
     const char* name;
@@ -41,8 +34,6 @@ struct LabelDesign {
     Font font;
     Align align;
     bool visible;
-    const char* tip;
-    std::string accessible;
 };
 
 struct LineDesign {
@@ -92,29 +83,21 @@ void frmWE::buildLayout() {
         *d.slot = b;
     }
 
-    const BoxDesign boxes[] = {
-        {&picSun, "picSun", 4830, 4040, 350, 350, txt::kSun, looks::kSunDisc, nullptr},
-        {&picMrc, "picMrc", 3993, 4170, 120, 100, txt::kMercury, looks::kMercuryDisc, nullptr},
-        {&picVns, "picVns", 3316, 4145, 130, 130, txt::kVenus, looks::kVenusDisc, nullptr},
-        {&picEth, "picEth", 2600, 4140, 155, 155, txt::kEarth, looks::kEarthDisc, nullptr},
-        {&picMon, "picMon", 2469, 4160, 100, 100, txt::kMoon, looks::kMoonDisc, nullptr},
-        {&picMas, "picMas", 1580, 4140, 130, 130, txt::kMars, looks::kMarsDisc, nullptr},
-        {&picJup, "picJup", 7980, 4150, 220, 180, txt::kJupiter, std::nullopt,
-         looks::kJupiterPicture},
-        {&picSat, "picSat", 9480, 4140, 200, 130, txt::kSaturn, std::nullopt,
-         looks::kSaturnPicture},
-    };
-    for (const BoxDesign& d : boxes) {
-        auto* box = Add<PictureBox>(d.name);
-        box->Move(d.left, d.top, d.width, d.height);
-        box->setBackColor(looks::kBoxBack);
-        if (d.disc)
-            box->setDisc(*d.disc);
-        else
-            box->setPicture(d.picture);
-        box->setAccessibleName(d.accessible);
-        *d.slot = box;
-    }
+    AddBoxes(
+        *this,
+        {
+            {&picSun, "picSun", 4830, 4040, 350, 350, txt::kSun, looks::kSunDisc, nullptr},
+            {&picMrc, "picMrc", 3993, 4170, 120, 100, txt::kMercury, looks::kMercuryDisc, nullptr},
+            {&picVns, "picVns", 3316, 4145, 130, 130, txt::kVenus, looks::kVenusDisc, nullptr},
+            {&picEth, "picEth", 2600, 4140, 155, 155, txt::kEarth, looks::kEarthDisc, nullptr},
+            {&picMon, "picMon", 2469, 4160, 100, 100, txt::kMoon, looks::kMoonDisc, nullptr},
+            {&picMas, "picMas", 1580, 4140, 130, 130, txt::kMars, looks::kMarsDisc, nullptr},
+            {&picJup, "picJup", 7980, 4150, 220, 180, txt::kJupiter, std::nullopt,
+             looks::kJupiterPicture},
+            {&picSat, "picSat", 9480, 4140, 200, 130, txt::kSaturn, std::nullopt,
+             looks::kSaturnPicture},
+        },
+        looks::kBoxBack);
 
     shpCom = Add<Shape>("shpCom");
     shpCom->Move(9720, 6000, 60, 60);
@@ -126,133 +109,31 @@ void frmWE::buildLayout() {
     const Color white = looks::kWhite;
     const std::string au = txt::a11y::kDistance;
     const Align centre = Align::Center, left = Align::Left;
+    const bool shown = true, hidden = false;
     const LabelDesign labels[] = {
         {&lblEthYear, "lblEthYear", "0", 2600, 480, 372, 180, looks::kPaleViolet, font(),
-         Align::Right, true, txt::kYearTip, txt::a11y::kYearCount},
+         Align::Right, shown},
         {&lblTomeru, "lblTomeru", txt::kPleaseStop, 5520, 840, 1000, 252, looks::kRed,
-         looks::PGothic(7.5), centre, false, nullptr, txt::a11y::kPleaseStop},
+         looks::PGothic(7.5), centre, hidden},
         {&lblMes, "lblMes", "", 1080, 5400, 2172, 276, looks::kRed, looks::MessageFont(), left,
-         false, nullptr, txt::a11y::kMessage},
-        {&lblSun,
-         "lblSun",
-         txt::kSun,
-         4720,
-         3700,
-         492,
-         252,
-         white,
-         name9,
-         centre,
-         true,
-         nullptr,
-         {}},
-        {&lblMrc,
-         "lblMrc",
-         txt::kMercury,
-         3900,
-         4400,
-         372,
-         252,
-         white,
-         name9,
-         centre,
-         true,
-         nullptr,
-         {}},
-        {&lblVns,
-         "lblVns",
-         txt::kVenus,
-         3240,
-         3696,
-         372,
-         252,
-         white,
-         name9,
-         centre,
-         true,
-         nullptr,
-         {}},
-        {&lblEth,
-         "lblEth",
-         txt::kEarth,
-         2430,
-         4400,
-         492,
-         252,
-         white,
-         name9,
-         centre,
-         true,
-         nullptr,
-         {}},
-        {&lblMon,
-         "lblMon",
-         txt::kMoon,
-         2340,
-         3720,
-         372,
-         252,
-         white,
-         name9,
-         centre,
-         true,
-         nullptr,
-         {}},
-        {&lblMas,
-         "lblMas",
-         txt::kMars,
-         1390,
-         3700,
-         492,
-         204,
-         white,
-         name9,
-         centre,
-         true,
-         nullptr,
-         {}},
-        {&lblJup,
-         "lblJup",
-         txt::kJupiter,
-         7896,
-         3720,
-         372,
-         204,
-         white,
-         name9,
-         centre,
-         true,
-         nullptr,
-         {}},
-        {&lblSat,
-         "lblSat",
-         txt::kSaturn,
-         9396,
-         3720,
-         372,
-         204,
-         white,
-         name9,
-         centre,
-         true,
-         nullptr,
-         {}},
-        {&lblSunN, "lblSunN", "0.0", 4880, 5160, 372, 252, white, distance, left, true, nullptr,
-         txt::kSun + au},
-        {&lblMrcN, "lblMrcN", "0.4", 3940, 5160, 372, 252, white, distance, left, true, nullptr,
-         txt::kMercury + au},
-        {&lblVnsN, "lblVnsN", "0.7", 3240, 5160, 372, 252, white, distance, left, true, nullptr,
-         txt::kVenus + au},
-        {&lblEthN, "lblEthN", "1.0", 2530, 5160, 492, 252, white, distance, left, true, nullptr,
-         txt::kEarth + au},
-        {&lblMasN, "lblMasN", "1.5", 1480, 5160, 372, 252, white, distance, left, true, nullptr,
-         txt::kMars + au},
-        {&lblJupN, "lblJupN", "5.2", 7950, 5160, 372, 252, white, distance, left, true, nullptr,
-         txt::kJupiter + au},
-        {&lblSatN, "lblSatN", "9.5", 9450, 5160, 372, 252, white, distance, left, true, nullptr,
-         txt::kSaturn + au},
+         hidden},
+        {&lblSun, "lblSun", txt::kSun, 4720, 3700, 492, 252, white, name9, centre, shown},
+        {&lblMrc, "lblMrc", txt::kMercury, 3900, 4400, 372, 252, white, name9, centre, shown},
+        {&lblVns, "lblVns", txt::kVenus, 3240, 3696, 372, 252, white, name9, centre, shown},
+        {&lblEth, "lblEth", txt::kEarth, 2430, 4400, 492, 252, white, name9, centre, shown},
+        {&lblMon, "lblMon", txt::kMoon, 2340, 3720, 372, 252, white, name9, centre, shown},
+        {&lblMas, "lblMas", txt::kMars, 1390, 3700, 492, 204, white, name9, centre, shown},
+        {&lblJup, "lblJup", txt::kJupiter, 7896, 3720, 372, 204, white, name9, centre, shown},
+        {&lblSat, "lblSat", txt::kSaturn, 9396, 3720, 372, 204, white, name9, centre, shown},
+        {&lblSunN, "lblSunN", "0.0", 4880, 5160, 372, 252, white, distance, left, shown},
+        {&lblMrcN, "lblMrcN", "0.4", 3940, 5160, 372, 252, white, distance, left, shown},
+        {&lblVnsN, "lblVnsN", "0.7", 3240, 5160, 372, 252, white, distance, left, shown},
+        {&lblEthN, "lblEthN", "1.0", 2530, 5160, 492, 252, white, distance, left, shown},
+        {&lblMasN, "lblMasN", "1.5", 1480, 5160, 372, 252, white, distance, left, shown},
+        {&lblJupN, "lblJupN", "5.2", 7950, 5160, 372, 252, white, distance, left, shown},
+        {&lblSatN, "lblSatN", "9.5", 9450, 5160, 372, 252, white, distance, left, shown},
         {&lblsyun, "lblsyun", txt::kArrow, 300, 4110, 252, 852, looks::kButtonText, font(), left,
-         true, nullptr, txt::a11y::kArrow},
+         shown},
     };
     for (const LabelDesign& d : labels) {
         auto* l = Add<Label>(d.name);
@@ -261,13 +142,21 @@ void frmWE::buildLayout() {
         l->setFont(d.font);
         l->setAlignment(d.align);
         l->setCaption(d.caption);
-        if (d.tip)
-            l->setToolTip(d.tip);
-        if (!d.accessible.empty())
-            l->setAccessibleName(d.accessible);
         l->setVisible(d.visible);
         *d.slot = l;
     }
+    // What a screen reader calls the labels whose text alone does not say what they are.
+    lblEthYear->setToolTip(txt::kYearTip);
+    lblEthYear->setAccessibleName(txt::a11y::kYearCount);
+    lblTomeru->setAccessibleName(txt::a11y::kPleaseStop);
+    lblMes->setAccessibleName(txt::a11y::kMessage);
+    lblsyun->setAccessibleName(txt::a11y::kArrow);
+    const std::pair<Label*, const char*> distances[] = {
+        {lblSunN, txt::kSun},   {lblMrcN, txt::kMercury}, {lblVnsN, txt::kVenus},
+        {lblEthN, txt::kEarth}, {lblMasN, txt::kMars},    {lblJupN, txt::kJupiter},
+        {lblSatN, txt::kSaturn}};
+    for (const auto& [label, body] : distances)
+        label->setAccessibleName(body + au);
 
     const std::string tick = txt::a11y::kTick;
     const Color scale = looks::kScaleLine, violet = looks::kPaleViolet;

@@ -367,58 +367,16 @@ void WebBackend::quit() {
 // --- Timers -----------------------------------------------------------------------------
 
 void WebBackend::timerCreated(Timer& timer) {
-    timers_[&timer];
+    clock_.add(timer);
 }
 
 void WebBackend::timerDestroyed(Timer& timer) {
-    timers_.erase(&timer);
+    clock_.remove(timer);
 }
 
 void WebBackend::timerChanged(Timer& timer) {
-    timers_[&timer] = {now_ + timer.Interval(), timer.Interval(), ++sets_};
+    clock_.set(timer);
     wk_clock_changed();
-}
-
-void WebBackend::fireUntil(std::int64_t end) {
-    for (;;) {
-        // The running timer due first; ties go to the one that was set first.
-        Timer* next = nullptr;
-        std::int64_t due = end + 1, order = 0;
-        for (auto& [timer, s] : timers_)
-            if (s.interval > 0 && (s.due < due || (s.due == due && s.order < order))) {
-                due = s.due;
-                order = s.order;
-                next = timer;
-            }
-        if (!next)
-            break;
-        now_ = due;
-        timers_[next].due = due + timers_[next].interval;
-        ++fired_;
-        next->Fire(); // may stop, restart or destroy timers
-    }
-    now_ = end;
-}
-
-void WebBackend::Advance(int ms) {
-    fireUntil(now_ + std::max(0, ms));
-}
-
-void WebBackend::RunFor(int ms) {
-    const std::int64_t end = now_ + std::max(0, ms);
-    // Ticks missed by more than one interval are dropped; the schedule keeps its phase.
-    for (auto& [timer, s] : timers_)
-        if (s.interval > 0 && end - s.due >= s.interval)
-            s.due += (end - s.due) / s.interval * s.interval;
-    fireUntil(end);
-}
-
-int WebBackend::NextDue() const {
-    std::int64_t due = -1;
-    for (const auto& [timer, s] : timers_)
-        if (s.interval > 0 && (due < 0 || s.due < due))
-            due = s.due;
-    return due < 0 ? -1 : int(std::max<std::int64_t>(0, due - now_));
 }
 
 } // namespace web

@@ -8,6 +8,7 @@
 // reports clicks, keys, focus and the close box back through the functions in backend.cpp.
 
 #include "controls/backend.h"
+#include "controls/clock.h"
 #include "controls/form.h"
 #include "controls/timer.h"
 
@@ -40,39 +41,29 @@ public:
 
     // The clock, in milliseconds. Advance fires every due timer at its due time, in time order,
     // as the headless backend does: the tests' deterministic clock.
-    void Advance(int ms);
+    void Advance(int ms) { clock_.Advance(ms); }
     // The real clock moved on by `ms`: as Advance, except that a timer late by more than its
     // interval (a hidden tab, a busy page) fires once and skips the ticks it missed, so that
     // the simulation never jumps.
-    void RunFor(int ms);
+    void RunFor(int ms) { clock_.RunFor(ms); }
     // Milliseconds until the next timer is due, or -1 when none runs.
-    int NextDue() const;
-    long long Fired() const { return fired_; }
+    int NextDue() const { return clock_.NextDue(); }
+    long long Fired() const { return clock_.Fired(); }
 
     controls::Form* FormById(int id) const;
     controls::Control* ControlById(int id) const;
 
 private:
-    struct Schedule {
-        std::int64_t due = 0;
-        int interval = 0;
-        // When it was last set: of two timers due together, the one set first fires first.
-        std::int64_t order = 0;
-    };
     void applyAll(controls::Control& c);
     void apply(controls::Control& c, controls::Prop what);
     void restack(controls::Form& form);
     void retab(controls::Form& form);
-    void fireUntil(std::int64_t end);
 
     controls::Backend* previous_;
     int nextId_ = 1;
     std::map<int, controls::Form*> forms_;
     std::map<int, controls::Control*> controls_;
-    std::map<controls::Timer*, Schedule> timers_;
-    std::int64_t now_ = 0;
-    std::int64_t sets_ = 0;
-    long long fired_ = 0;
+    controls::Clock clock_;
 };
 
 // The one backend of the page, for the page's callbacks.

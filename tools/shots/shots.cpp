@@ -16,7 +16,8 @@
 namespace {
 
 void Save(const controls::Form& f, const QString& path) {
-    QCoreApplication::processEvents();
+    // Posted events only: the running timers must not fire a tick more before the picture.
+    QCoreApplication::sendPostedEvents();
     qtb::WidgetOf(f)->grab().toImage().save(path);
 }
 

@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "controls/clock.h"
+
+#include <algorithm>
+
+namespace controls {
+
+void Clock::fireUntil(std::int64_t end) {
+    for (;;) {
+        Timer* next = nullptr;
+        std::int64_t due = end + 1, order = 0;
+        for (auto& [timer, s] : timers_)
+            if (s.interval > 0 && (s.due < due || (s.due == due && s.order < order))) {
+                due = s.due;
+                order = s.order;
+                next = timer;
+            }
+        if (!next)
+            break;
+        now_ = due;
+        timers_[next].due = due + timers_[next].interval;
+        ++fired_;
+        next->Fire(); // may stop, restart or destroy timers
+    }
+    now_ = end;
+}
+
+void Clock::Advance(int ms) {
+    fireUntil(now_ + std::max(0, ms));
+}
+
+void Clock::RunFor(int ms) {
+    const std::int64_t end = now_ + std::max(0, ms);
+    for (auto& [timer, s] : timers_)
+        if (s.interval > 0 && end - s.due >= s.interval)
+            s.due += (end - s.due) / s.interval * s.interval;
+    fireUntil(end);
+}
+
+int Clock::NextDue() const {
+    std::int64_t due = -1;
+    for (const auto& [timer, s] : timers_)
+        if (s.interval > 0 && (due < 0 || s.due < due))
+            due = s.due;
+    return due < 0 ? -1 : int(std::max<std::int64_t>(0, due - now_));
+}
+
+} // namespace controls

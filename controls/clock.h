@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The timers' schedule, for backends that keep time themselves (the headless one in tests, the
+// browser's): each running timer is due every interval after it was last set, and due timers
+// fire in time order, of two due together the one set first.
+
+#include "controls/timer.h"
+
+#include <cstdint>
+#include <map>
+
+namespace controls {
+
+class Clock {
+public:
+    void add(Timer& timer) { timers_[&timer]; }
+    void remove(Timer& timer) { timers_.erase(&timer); }
+    // The timer's interval changed: its schedule starts again from now.
+    void set(Timer& timer) {
+        timers_[&timer] = {now_ + timer.Interval(), timer.Interval(), ++sets_};
+    }
+
+    // Moves the clock on by `ms`, firing every due timer at its due time.
+    void Advance(int ms);
+    // As Advance, except that a timer late by more than its interval (a hidden tab, a busy
+    // machine) fires once and skips the ticks it missed, keeping its phase: time that was lost
+    // is not replayed.
+    void RunFor(int ms);
+    // Milliseconds until the next timer is due, or -1 when none runs.
+    int NextDue() const;
+
+    std::int64_t Now() const { return now_; }
+    long long Fired() const { return fired_; }
+
+private:
+    struct Schedule {
+        std::int64_t due = 0;
+        int interval = 0;
+        std::int64_t order = 0; // when it was last set
+    };
+    void fireUntil(std::int64_t end);
+
+    std::map<Timer*, Schedule> timers_;
+    std::int64_t now_ = 0;
+    std::int64_t sets_ = 0;
+    long long fired_ = 0;
+};
+
+} // namespace controls
