@@ -144,7 +144,7 @@ void QtBackend::controlChanged(Control& c, Prop what) {
     Peer* peer = PeerOf(c);
     if (!peer)
         return;
-    if (what == Prop::Content) {
+    if (what == Prop::Content || (what == Prop::Colors && c.kind() == Kind::PictureBox)) {
         if (auto* box = dynamic_cast<BoxWidget*>(peer))
             box->applyContent();
         else if (auto* image = dynamic_cast<ImageWidget*>(peer))

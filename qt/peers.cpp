@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -249,18 +250,30 @@ BoxWidget::BoxWidget(PictureBox& b, QWidget* parent) : QWidget(parent), Peer(b) 
 
 void BoxWidget::applyContent() {
     picture_ = box().Picture().empty() ? QImage() : LoadPicture(box().Picture());
+    face_ = QPixmap();
     update();
 }
 
+// A box is painted afresh wherever it moves, every tick: its face is drawn once per size, colour
+// and content, and then only copied.
 void BoxWidget::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), ToQt(box().BackColor()));
-    if (const auto& disc = box().disc()) {
-        PaintCircle(p, QRectF(0, 0, ToPixelsF(disc->width), ToPixelsF(disc->height)), disc->style);
-    } else if (!picture_.isNull()) {
-        // One picture pixel to one logical pixel, at the top-left corner.
-        p.drawImage(QRectF(0, 0, picture_.width(), picture_.height()), picture_);
+    const qreal dpr = devicePixelRatioF();
+    const QSize device = size() * dpr;
+    if (face_.size() != device || face_.devicePixelRatio() != dpr) {
+        face_ = QPixmap(device.expandedTo(QSize(1, 1)));
+        face_.setDevicePixelRatio(dpr);
+        QPainter f(&face_);
+        f.fillRect(rect(), ToQt(box().BackColor()));
+        if (const auto& disc = box().disc()) {
+            PaintCircle(f, QRectF(0, 0, ToPixelsF(disc->width), ToPixelsF(disc->height)),
+                        disc->style);
+        } else if (!picture_.isNull()) {
+            // One picture pixel to one logical pixel, at the top-left corner.
+            f.drawImage(QRectF(0, 0, picture_.width(), picture_.height()), picture_);
+        }
     }
+    QPainter p(this);
+    p.drawPixmap(0, 0, face_);
 }
 
 // --- Circle shape ------------------------------------------------------------------------
@@ -280,12 +293,26 @@ QRect ShapeWidget::pixelRect() const {
     return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
 }
 
-void ShapeWidget::paintEvent(QPaintEvent*) {
-    QPainter p(this);
+void ShapeWidget::paintEvent(QPaintEvent* e) {
     // The circle in exact twips, relative to where the widget was snapped.
     const QRectF exact(ToPixelsF(model.Left()) - x(), ToPixelsF(model.Top()) - y(),
                        ToPixelsF(model.Width()), ToPixelsF(model.Height()));
-    PaintCircle(p, exact, static_cast<Shape&>(model).Style());
+    const CircleStyle& style = static_cast<Shape&>(model).Style();
+    // A body passing inside a large outlined circle (the sky, the ecliptic) repaints a small
+    // area that the outline does not reach: nothing of the circle to draw there.
+    if (!style.fill) {
+        const double radius = std::min(exact.width(), exact.height()) / 2 - 2;
+        const QPointF c = exact.center();
+        const QRectF area(e->rect());
+        bool inside = radius > 0;
+        for (const QPointF& corner :
+             {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()})
+            inside = inside && std::hypot(corner.x() - c.x(), corner.y() - c.y()) < radius;
+        if (inside)
+            return;
+    }
+    QPainter p(this);
+    PaintCircle(p, exact, style);
 }
 
 // --- Line --------------------------------------------------------------------------------
@@ -336,7 +363,7 @@ void ImageWidget::applyContent() {
     update();
 }
 
-void ImageWidget::paintEvent(QPaintEvent*) {
+void ImageWidget::paintEvent(QPaintEvent* e) {
     if (picture_.isNull() || width() <= 0 || height() <= 0)
         return;
     const qreal dpr = devicePixelRatioF();
@@ -346,8 +373,11 @@ void ImageWidget::paintEvent(QPaintEvent*) {
             picture_.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         scaled_.setDevicePixelRatio(dpr);
     }
+    // Only the part to repaint: a body moving over the constellations needs a small piece.
+    const QRect r = e->rect();
     QPainter p(this);
-    p.drawPixmap(0, 0, scaled_);
+    p.drawPixmap(r, scaled_,
+                 QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr).toRect());
 }
 
 Peer* PeerOf(const Control& c) {

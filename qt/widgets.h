@@ -112,6 +112,7 @@ protected:
 
 private:
     QImage picture_;
+    QPixmap face_; // the box as painted, at the current device size
 };
 
 class ShapeWidget final : public QWidget, public Peer {
