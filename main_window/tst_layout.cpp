@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,14 @@ INSTANTIATE_TEST_SUITE_P(
         Place{"picMrc", 3993, 4170, 120, 100}, Place{"picVns", 3316, 4145, 130, 130},
         Place{"picEth", 2600, 4140, 155, 155}, Place{"picMon", 2469, 4160, 100, 100},
         Place{"picMas", 1580, 4140, 130, 130}, Place{"picJup", 7980, 4150, 220, 180},
-        Place{"picSat", 9480, 4140, 200, 130}));
+        Place{"picSat", 9480, 4140, 200, 130}),
+    [](const ::testing::TestParamInfo<Place>& row) {
+        std::string name = row.param.name; // "cmdSTR(0)" becomes "cmdSTR_0_"
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c)))
+                c = '_';
+        return name;
+    });
 
 // Each layer's controls in their stacking order, top first.
 std::vector<std::string> Stacking(const Form& f, Layer layer) {

@@ -24,8 +24,6 @@ static void InitPictures() {
 
 namespace qtb {
 
-void SystemBeep(); // beep.cpp
-
 QtBackend::QtBackend() : previous_(&CurrentBackend()) {
     InitPictures();
     SetBackend(this);

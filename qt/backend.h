@@ -49,6 +49,9 @@ private:
     QMetaObject::Connection focusWatch_;
 };
 
+// The desktop's bell sound, or the display's bell; silent on a platform without a screen.
+void SystemBeep();
+
 // Maps the layouts' font names to Japanese fonts from Debian with the same metrics, so that
 // kana, kanji and Latin letters share one face.
 void InstallFontSubstitutions();

@@ -5,6 +5,8 @@
 // The desktop's "bell" sound through the sound theme library when a sound server plays it,
 // else the display's bell; silent where there is no screen to beep on. Never a word on stderr.
 
+#include "qt/backend.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 
