@@ -10,7 +10,7 @@ Fills the places the page shell (web/shell.html) leaves in the linked program's 
 page's script, the pictures and icons as data: URLs, and the three WOFF2 fonts as @font-face
 rules with base64 data, so that the file needs nothing else, not even a network.
 
-    embed_web.py --program wakusei_program.html --page web/page.js \
+    embed_web.py --program wakusei_program.html --page page.js \
                  --resources resources --out wakusei.html
 """
 

@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(emscripten nodejs python3 cmake ninja-build)
+packages=(emscripten esbuild nodejs python3 cmake ninja-build)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

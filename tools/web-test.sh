@@ -12,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-    emscripten chromium python3 cmake ninja-build googletest
+    emscripten esbuild chromium python3 cmake ninja-build googletest
     g++ pkg-config qt6-base-dev libgl-dev libcanberra-dev libgtest-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-motoya-l-maruberi
     python3-fonttools python3-brotli fonts-noto-cjk

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The functions web/backend.cpp calls: each hands its arguments, strings decoded, to the page's
-// side in web/page.js.
+// side (web/js).
 mergeInto(LibraryManager.library, {
   wk_form_create: function (id, name, main) {
     WakuseiPage.attach(Module);

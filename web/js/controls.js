@@ -1,0 +1,273 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The controls of a window: buttons, labels, body boxes, shapes, lines and images.
+
+import { page, css, picture } from './state.js';
+import { pump } from './clock.js';
+
+const KIND = ['button', 'label', 'box', 'shape', 'line', 'image'];
+const SVG = 'http://www.w3.org/2000/svg';
+
+export function controlCreate(formId, id, kind, name) {
+  const f = page.forms.get(formId);
+  const k = KIND[kind];
+  let el;
+  if (k === 'button') {
+    el = document.createElement('button');
+    el.type = 'button';
+    el.tabIndex = -1;
+    const text = document.createElement('span');
+    el.appendChild(text);
+    el.addEventListener('click', () => clicked(c));
+  } else if (k === 'shape' || k === 'line') {
+    el = document.createElementNS(SVG, 'svg');
+    el.setAttribute('aria-hidden', 'true');
+  } else if (k === 'image') {
+    el = document.createElement('img');
+    el.alt = '';
+    el.draggable = false;
+  } else {
+    el = document.createElement('div');
+  }
+  el.classList.add('wk-control', 'wk-' + k);
+  el.dataset.name = name;
+  const c = { id, form: f, kind: k, el, tab: -1, clickable: false, circle: null, line: null };
+  el.wkControl = c;
+  if (k === 'label') {
+    el.addEventListener('click', () => { if (c.clickable) clicked(c); });
+    // A click leaves the focus where it was; only Tab brings it here.
+    el.addEventListener('mousedown', (e) => { if (c.clickable) e.preventDefault(); });
+  }
+  page.controls.set(id, c);
+  f.client.appendChild(el);
+}
+
+function clicked(c) {
+  if (!page.M) return;
+  pump();
+  page.M._wk_on_click(c.id);
+}
+
+export function place(id, l, t, w, h) {
+  const c = page.controls.get(id);
+  if (!c) return;
+  const s = c.el.style;
+  s.left = l + 'px';
+  s.top = t + 'px';
+  s.width = w + 'px';
+  s.height = h + 'px';
+  if (c.kind === 'shape' || c.kind === 'line') {
+    c.el.setAttribute('width', w);
+    c.el.setAttribute('height', h);
+  }
+}
+
+function svgChild(parent, tag) {
+  const e = document.createElementNS(SVG, tag);
+  parent.appendChild(e);
+  return e;
+}
+
+// A circle of diameter d centred on (x, y): an opaque fill and a one-pixel outline inside it.
+export function circle(id, x, y, d, fill, outline) {
+  const c = page.controls.get(id);
+  if (!c) return;
+  let svg = c.kind === 'shape' ? c.el : c.circle;
+  if (!svg) {
+    if (d <= 0) return;
+    svg = document.createElementNS(SVG, 'svg');
+    svg.setAttribute('aria-hidden', 'true');
+    svg.classList.add('wk-disc');
+    c.el.prepend(svg);
+    c.circle = svg;
+  }
+  if (c.kind !== 'shape') {
+    svg.setAttribute('width', Math.ceil(x * 2));
+    svg.setAttribute('height', Math.ceil(y * 2));
+  }
+  svg.replaceChildren();
+  if (d <= 0) return;
+  if (fill >= 0) {
+    const e = svgChild(svg, 'circle');
+    e.setAttribute('cx', x);
+    e.setAttribute('cy', y);
+    e.setAttribute('r', d / 2);
+    e.setAttribute('fill', css(fill));
+  }
+  if (outline >= 0 && d > 1) {
+    const e = svgChild(svg, 'circle');
+    e.setAttribute('cx', x);
+    e.setAttribute('cy', y);
+    e.setAttribute('r', d / 2 - 0.5);
+    e.setAttribute('fill', 'none');
+    e.setAttribute('stroke', css(outline));
+    e.setAttribute('stroke-width', 1);
+  }
+}
+
+export function line(id, x1, y1, x2, y2, width, colour, smooth) {
+  const c = page.controls.get(id);
+  if (!c) return;
+  if (!c.line) c.line = svgChild(c.el, 'line');
+  const e = c.line;
+  e.setAttribute('x1', x1);
+  e.setAttribute('y1', y1);
+  e.setAttribute('x2', x2);
+  e.setAttribute('y2', y2);
+  e.setAttribute('stroke', width > 0 ? css(colour) : 'none');
+  e.setAttribute('stroke-width', Math.max(width, 0));
+  e.setAttribute('stroke-linecap', 'butt');
+  e.setAttribute('shape-rendering', smooth ? 'geometricPrecision' : 'crispEdges');
+}
+
+export function text(id, t) {
+  const c = page.controls.get(id);
+  if (!c) return;
+  const target = c.kind === 'button' ? c.el.firstChild : c.el;
+  if (target.textContent !== t) target.textContent = t;
+  if (c.kind === 'button') fitCaption(c);
+}
+
+// These faces are a little wider than the desktop's: a caption that would lose a line to
+// the button's edge has its letters set closer.
+export function fitCaptions(f) {
+  const buttons = [...page.controls.values()].filter((c) => c.form === f && c.kind === 'button');
+  for (const c of buttons) c.el.classList.remove('wk-tight');
+  // All measured after one layout, then all changed.
+  const tight = buttons.filter((c) => c.el.style.display !== 'none' &&
+    c.el.firstChild.offsetHeight > c.el.clientHeight - 2);
+  for (const c of tight) c.el.classList.add('wk-tight');
+}
+
+function fitCaption(c) {
+  // Measured only on a window on the screen: a window being built is fitted when shown.
+  if (c.form.el.hidden || c.el.style.display === 'none') return;
+  c.el.classList.remove('wk-tight');
+  if (c.el.firstChild.offsetHeight > c.el.clientHeight - 2) {
+    c.el.classList.add('wk-tight');
+  }
+}
+
+export function colors(id, fore, back) {
+  const c = page.controls.get(id);
+  if (!c) return;
+  if (fore >= 0) c.el.style.color = css(fore);
+  if (back >= 0) c.el.style.backgroundColor = css(back);
+}
+
+export function font(id, family, px, bold, italic) {
+  const c = page.controls.get(id);
+  if (!c) return;
+  const s = c.el.style;
+  s.fontFamily = family;
+  s.fontSize = px + 'px';
+  s.fontWeight = bold ? '700' : '400';
+  s.fontStyle = italic ? 'italic' : 'normal';
+  if (c.kind === 'button') fitCaption(c);
+}
+
+export function align(id, a) {
+  const c = page.controls.get(id);
+  if (c) c.el.style.textAlign = ['left', 'right', 'center'][a] || 'left';
+}
+
+export function visible(id, v) {
+  const c = page.controls.get(id);
+  if (!c) return;
+  c.el.style.display = v ? '' : 'none';
+  if (v && c.kind === 'button') fitCaption(c);
+}
+
+export function enabled(id, e) {
+  const c = page.controls.get(id);
+  if (!c) return;
+  if (c.kind === 'button') c.el.disabled = !e;
+  else if (c.clickable) c.el.setAttribute('aria-disabled', e ? 'false' : 'true');
+}
+
+export function tip(id, t) {
+  const c = page.controls.get(id);
+  if (!c) return;
+  if (t) c.el.title = t;
+  else c.el.removeAttribute('title');
+}
+
+export function name(id, n) {
+  const c = page.controls.get(id);
+  if (!c) return;
+  c.accName = n;
+  if (c.kind === 'button' || c.kind === 'box' || c.kind === 'image' || c.clickable) {
+    if (n) c.el.setAttribute('aria-label', n);
+    else c.el.removeAttribute('aria-label');
+  }
+  if ((c.kind === 'box' || c.kind === 'image') && n) c.el.setAttribute('role', 'img');
+}
+
+export function pictureOf(id, name) {
+  const c = page.controls.get(id);
+  if (!c) return;
+  const url = picture(name);
+  if (c.kind === 'image') {
+    if (url) c.el.src = url;
+    else c.el.removeAttribute('src');
+    return;
+  }
+  let img = c.el.querySelector('img');
+  if (!url) {
+    if (img) img.remove();
+    return;
+  }
+  if (!img) {
+    img = document.createElement('img');
+    img.alt = '';
+    img.draggable = false;
+    img.className = 'wk-picture';
+    c.el.appendChild(img);
+  }
+  img.src = url;
+}
+
+export function clickable(id, on) {
+  const c = page.controls.get(id);
+  if (!c) return;
+  c.clickable = !!on;
+  c.el.classList.toggle('wk-clickable', c.clickable);
+  if (c.clickable) {
+    c.el.setAttribute('role', 'button');
+    c.el.tabIndex = c.tab >= 0 ? 0 : -1;
+    if (c.accName) c.el.setAttribute('aria-label', c.accName);
+  } else {
+    c.el.removeAttribute('aria-label');
+    c.el.removeAttribute('role');
+    c.el.removeAttribute('tabindex');
+  }
+}
+
+export function zOrder(id, z) {
+  const c = page.controls.get(id);
+  if (c) c.el.style.zIndex = String(z);
+}
+
+// Tab walks the window's controls in document order, so each control in the tab order is
+// moved after those before it.
+export function tabOrder(id, order) {
+  const c = page.controls.get(id);
+  if (!c) return;
+  c.tab = order;
+  if (c.kind === 'button') c.el.tabIndex = order >= 0 ? 0 : -1;
+  else if (c.clickable) c.el.tabIndex = order >= 0 ? 0 : -1;
+  if (order < 0) return;
+  const client = c.form.client;
+  let after = null;
+  for (const child of client.children) {
+    const o = child.wkControl;
+    if (o && o !== c && o.tab > order) {
+      after = child;
+      break;
+    }
+  }
+  if (after) client.insertBefore(c.el, after);
+  else client.appendChild(c.el);
+}

@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page's side of the browser backend: builds and changes the DOM elements of the windows
+// as web/backend.cpp tells it (through web/library.js), and hands clicks, keys, focus, the close
+// box and the clock back to the program. This is where it starts.
+
+import { page } from './state.js';
+import * as windows from './windows.js';
+import * as controls from './controls.js';
+import { dot } from './trails.js';
+import { beep, announce, listenForSound } from './sound.js';
+import { pauseClock, startClock, clockChanged } from './clock.js';
+import { listenForKeys } from './keys.js';
+import { watchViewport } from './placement.js';
+import { testHooks } from './testing.js';
+
+let started;
+const ready = new Promise((resolve) => { started = resolve; });
+
+function attach(module) {
+  if (page.M) return;
+  page.M = module;
+  startClock();
+}
+
+function quit() {
+  pauseClock();
+  windows.hideAll();
+  document.getElementById('ended').hidden = false;
+}
+
+listenForKeys();
+listenForSound();
+watchViewport();
+
+window.wakusei = testHooks(ready);
+
+window.WakuseiPage = {
+  attach, started, ...windows, ...controls, picture: controls.pictureOf, dot, beep, announce,
+  quit, clockChanged,
+};
