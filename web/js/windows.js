@@ -5,7 +5,7 @@
 // The windows: a main window that fills the page and dialogs with a title bar to drag.
 
 import { page, css, picture, BORDER, TITLE } from './state.js';
-import { requestLayout, moveWindow } from './placement.js';
+import { requestLayout, moveWindow, tileAgain } from './placement.js';
 import { newTrails, clearTrails } from './trails.js';
 import { pump } from './clock.js';
 
@@ -43,6 +43,11 @@ export function formCreate(id, name, main) {
   requestLayout();
 }
 
+// In CSS pixels and milliseconds, near what desktops and touch screens use.
+const DRAG_START = 4;
+const DOUBLE_TAP_MS = 500;
+const DOUBLE_TAP_DISTANCE = 24;
+
 function makeTitleBar(f) {
   const bar = document.createElement('div');
   bar.className = 'wk-title';
@@ -68,23 +73,41 @@ function makeTitleBar(f) {
   f.el.appendChild(bar);
   f.title = { bar, icon, text };
 
-  // Dragged by its title bar, with a mouse, a pen or a finger.
+  // Dragged by its title bar, with a mouse, a pen or a finger. A press that moves less than a
+  // few pixels is a click or a tap, not a drag, and two of them in quick succession tile the
+  // windows again.
   let drag = null;
+  let lastTap = null;
   bar.addEventListener('pointerdown', (e) => {
     if (e.target === close || e.button !== 0) return;
-    drag = { id: e.pointerId, x: e.clientX - f.x, y: e.clientY - f.y };
+    drag = { id: e.pointerId, x: e.clientX - f.x, y: e.clientY - f.y, x0: e.clientX, y0: e.clientY, moving: false };
     bar.setPointerCapture(e.pointerId);
     e.preventDefault();
   });
   bar.addEventListener('pointermove', (e) => {
     if (!drag || e.pointerId !== drag.id) return;
+    if (!drag.moving && Math.hypot(e.clientX - drag.x0, e.clientY - drag.y0) < DRAG_START) return;
+    drag.moving = true;
     moveWindow(f, e.clientX - drag.x, e.clientY - drag.y);
   });
-  const end = (e) => {
+  bar.addEventListener('pointerup', (e) => {
+    if (!drag || e.pointerId !== drag.id) return;
+    const tap = !drag.moving ? { t: e.timeStamp, x: e.clientX, y: e.clientY } : null;
+    drag = null;
+    if (tap && lastTap && tap.t - lastTap.t <= DOUBLE_TAP_MS &&
+        Math.hypot(tap.x - lastTap.x, tap.y - lastTap.y) < DOUBLE_TAP_DISTANCE) {
+      lastTap = null;
+      tileAgain();
+    } else {
+      lastTap = tap;
+    }
+  });
+  bar.addEventListener('pointercancel', (e) => {
     if (drag && e.pointerId === drag.id) drag = null;
-  };
-  bar.addEventListener('pointerup', end);
-  bar.addEventListener('pointercancel', end);
+  });
+  // A listener for clicks also tells a browser that adjusts touches to nearby targets that
+  // the bar is one: a finger on a small bar is not given to the window under it.
+  bar.addEventListener('click', () => {});
 }
 
 export function formDestroy(id) {
@@ -94,19 +117,25 @@ export function formDestroy(id) {
   f.el.remove();
   page.forms.delete(id);
   if (page.activeForm === f) page.activeForm = page.mainForm;
+  requestLayout();
 }
 
 export function formShow(id, shown) {
   const f = page.forms.get(id);
   if (!f) return;
   const hadFocus = f.el.contains(document.activeElement);
+  const wasHidden = f.el.hidden;
   f.el.hidden = !shown;
   const m = page.mainForm;
   if (shown) {
-    if (!f.main && !f.placed) f.placed = 'new';
+    // Each time it opens, a dialog is tiled with the main window.
+    if (!f.main && wasHidden) f.placed = 'new';
     page.activeForm = f;
     requestLayout(f);
-  } else if (hadFocus && m && m !== f && !m.el.hidden) {
+    return;
+  }
+  requestLayout();
+  if (hadFocus && m && m !== f && !m.el.hidden) {
     // The main window becomes the active one again, with its focus where it was.
     page.activeForm = m;
     focusControl(m, m.focused);

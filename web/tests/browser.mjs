@@ -14,7 +14,8 @@ export const root = path.resolve(here, '..', '..');
 export const pagePath = process.env.WAKUSEI_HTML || path.join(root, 'build', 'web', 'web', 'wakusei.html');
 export const pageUrl = pathToFileURL(pagePath).href;
 
-export async function launch() {
+// extra: more context options, such as hasTouch.
+export async function launch(extra = {}) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'wakusei-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
@@ -24,6 +25,7 @@ export async function launch() {
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
     ],
     viewport: { width: 1280, height: 720 },
+    ...extra,
   });
   const close = async () => {
     await context.close();
