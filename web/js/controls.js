@@ -20,7 +20,7 @@ export function controlCreate(formId, id, kind, name) {
     el.tabIndex = -1;
     const text = document.createElement('span');
     el.appendChild(text);
-    el.addEventListener('click', () => clicked(c));
+    el.addEventListener('click', () => { if (!pressedLong(c)) clicked(c); });
   } else if (k === 'shape' || k === 'line') {
     el = document.createElementNS(SVG, 'svg');
     el.setAttribute('aria-hidden', 'true');
@@ -33,16 +33,109 @@ export function controlCreate(formId, id, kind, name) {
   }
   el.classList.add('wk-control', 'wk-' + k);
   el.dataset.name = name;
-  const c = { id, form: f, kind: k, el, tab: -1, clickable: false, circle: null, line: null };
+  const c = {
+    id, form: f, kind: k, el, tab: -1, clickable: false, circle: null, line: null, accName: '',
+    longPressEnd: -Infinity,
+  };
   el.wkControl = c;
+  if (k === 'button' || k === 'label') watchLongPress(c);
   if (k === 'label') {
-    el.addEventListener('click', () => { if (c.clickable) clicked(c); });
+    el.addEventListener('click', () => { if (c.clickable && !pressedLong(c)) clicked(c); });
     // A click leaves the focus where it was; only Tab brings it here.
     el.addEventListener('mousedown', (e) => { if (c.clickable) e.preventDefault(); });
   }
   page.controls.set(id, c);
   f.client.appendChild(el);
 }
+
+// A finger has no pointer to rest on a control: a long press shows the control's tip instead,
+// and the press does not also click it.
+const LONG_PRESS_MS = 500;
+const LONG_PRESS_SLOP = 10; // CSS pixels a finger may wander
+const TIP_SHOWN_MS = 2500; // after the finger lifts
+let tipBox = null;
+let tipTimer = null;
+
+function showTip(c) {
+  if (!tipBox) {
+    tipBox = document.createElement('div');
+    tipBox.className = 'wk-tip';
+    tipBox.setAttribute('role', 'tooltip');
+    tipBox.id = 'wk-tip';
+    document.body.appendChild(tipBox);
+  }
+  tipBox.textContent = c.el.title;
+  tipBox.hidden = false;
+  // Under the control, or over it where the viewport ends, always wholly on the screen.
+  const r = c.el.getBoundingClientRect();
+  const vw = document.documentElement.clientWidth;
+  const vh = document.documentElement.clientHeight;
+  const w = tipBox.offsetWidth;
+  const h = tipBox.offsetHeight;
+  const x = Math.max(0, Math.min(r.left, vw - w));
+  const y = r.bottom + 4 + h <= vh ? r.bottom + 4 : Math.max(0, r.top - 4 - h);
+  tipBox.style.left = x + 'px';
+  tipBox.style.top = y + 'px';
+  c.el.setAttribute('aria-describedby', tipBox.id);
+}
+
+function hideTip() {
+  clearTimeout(tipTimer);
+  tipTimer = null;
+  if (!tipBox || tipBox.hidden) return;
+  tipBox.hidden = true;
+  for (const e of document.querySelectorAll('[aria-describedby="wk-tip"]')) {
+    e.removeAttribute('aria-describedby');
+  }
+}
+
+function watchLongPress(c) {
+  let press = null;
+  const end = (e) => {
+    if (!press || e.pointerId !== press.id) return;
+    clearTimeout(press.timer);
+    if (press.long) {
+      c.longPressEnd = performance.now();
+      tipTimer = setTimeout(hideTip, TIP_SHOWN_MS);
+    }
+    press = null;
+  };
+  c.el.addEventListener('pointerdown', (e) => {
+    hideTip();
+    if (e.pointerType === 'mouse' || !c.el.title) return;
+    const p = { id: e.pointerId, x: e.clientX, y: e.clientY, long: false, timer: 0 };
+    p.timer = setTimeout(() => {
+      p.long = true;
+      showTip(c);
+    }, LONG_PRESS_MS);
+    press = p;
+  });
+  c.el.addEventListener('pointermove', (e) => {
+    if (!press || e.pointerId !== press.id || press.long) return;
+    if (Math.hypot(e.clientX - press.x, e.clientY - press.y) > LONG_PRESS_SLOP) {
+      clearTimeout(press.timer);
+      press = null;
+    }
+  });
+  c.el.addEventListener('pointerup', end);
+  c.el.addEventListener('pointercancel', end);
+  // The browser's own menu for a long press would cover the tip.
+  c.el.addEventListener('contextmenu', (e) => {
+    if (press || performance.now() - c.longPressEnd < 1000) e.preventDefault();
+  });
+}
+
+// The click that ends a long press, if the browser sends one.
+function pressedLong(c) {
+  const recent = performance.now() - c.longPressEnd < 1000;
+  c.longPressEnd = -Infinity;
+  return recent;
+}
+
+// Any press elsewhere puts the tip away.
+document.addEventListener('pointerdown', (e) => {
+  if (!e.target.closest || !e.target.closest('.wk-control[title]')) hideTip();
+}, true);
 
 function clicked(c) {
   if (!page.M) return;
@@ -128,6 +221,16 @@ export function text(id, t) {
   const target = c.kind === 'button' ? c.el.firstChild : c.el;
   if (target.textContent !== t) target.textContent = t;
   if (c.kind === 'button') fitCaption(c);
+  if (c.kind === 'label' && c.clickable) nameLabel(c);
+}
+
+// A label that is pressed like a button is named by what it is and what it shows, so that the
+// number a pupil sees is also in the name heard and spoken to voice control.
+function nameLabel(c) {
+  const shown = c.el.textContent.trim();
+  const n = shown && !c.accName.includes(shown) ? `${c.accName} ${shown}` : c.accName;
+  if (n) c.el.setAttribute('aria-label', n);
+  else c.el.removeAttribute('aria-label');
 }
 
 // These faces are a little wider than the desktop's: a caption that would lose a line to
@@ -198,11 +301,15 @@ export function name(id, n) {
   const c = page.controls.get(id);
   if (!c) return;
   c.accName = n;
-  if (c.kind === 'button' || c.kind === 'box' || c.kind === 'image' || c.clickable) {
+  if (c.kind === 'image') {
+    c.el.alt = n; // a picture with no name is decoration
+  } else if (c.kind === 'label' && c.clickable) {
+    nameLabel(c);
+  } else if (c.kind === 'button' || c.kind === 'box') {
     if (n) c.el.setAttribute('aria-label', n);
     else c.el.removeAttribute('aria-label');
   }
-  if ((c.kind === 'box' || c.kind === 'image') && n) c.el.setAttribute('role', 'img');
+  if (c.kind === 'box' && n) c.el.setAttribute('role', 'img');
 }
 
 export function pictureOf(id, name) {
@@ -237,7 +344,7 @@ export function clickable(id, on) {
   if (c.clickable) {
     c.el.setAttribute('role', 'button');
     c.el.tabIndex = c.tab >= 0 ? 0 : -1;
-    if (c.accName) c.el.setAttribute('aria-label', c.accName);
+    nameLabel(c);
   } else {
     c.el.removeAttribute('aria-label');
     c.el.removeAttribute('role');

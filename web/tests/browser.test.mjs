@@ -361,7 +361,7 @@ test('Tab walks the buttons in the layout\'s order, then the revolution counter'
   }
   // これを地上から見ると… is left out while it is disabled.
   assert.deepEqual(seen, ['始める', '止める', '地球を止める', '足跡を消す', '土星まで表示する', '終わる',
-    '地球を中心に動かす', '少し遅く動かす', '遅く動かす', 'とても遅く動かす', '地球の公転回数']);
+    '地球を中心に動かす', '少し遅く動かす', '遅く動かす', 'とても遅く動かす', '地球の公転回数 0']);
   noProblems(problems);
   await page.close();
 });
