@@ -6,8 +6,10 @@
 // WebDriver (the W3C protocol over HTTP) and Firefox's WebDriver BiDi (over a WebSocket). Both
 // adapters offer the same few calls, so that one set of tests runs in either:
 //   open(viewport)        a fresh load of the page from file://, its problems recorded anew
+//   goto(url)             another address in the same tab (in WebKit without the recorder)
 //   evaluate(fn, ...args) fn run in the page; its (awaited) result, through JSON
 //   perform(actions)      W3C input actions, the same in both protocols
+//   screenshot()          the viewport as PNG
 //   problems              what the page wrote to its console and the errors it threw
 //   version, close()
 import { spawn } from 'node:child_process';
@@ -199,8 +201,17 @@ async function startWebKit(dir, setXvfb, setDriver, end) {
       engine.problems = await engine.evaluate(() => window.__wakuseiProblems);
       return engine.problems;
     },
+    async goto(to) {
+      await call('POST', `${s}/url`, { url: to });
+    },
     async title() {
       return call('GET', `${s}/title`);
+    },
+    async screenshot() {
+      // WebKitGTK's screenshot is of the frame last painted, which may be from before the last
+      // input: two animation frames make sure that every change has been painted.
+      await engine.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+      return Buffer.from(await call('GET', `${s}/screenshot`), 'base64');
     },
     // The page as it is, not the copy: to show that the file itself loads.
     async openOriginal({ width, height }) {
@@ -349,8 +360,16 @@ async function startFirefox(profile, setChild, end) {
       await send('session.status');
       return engine.problems;
     },
+    async goto(to) {
+      await send('browsingContext.navigate', { context, url: to, wait: 'complete' });
+    },
     async title() {
       return engine.evaluate(() => document.title);
+    },
+    async screenshot() {
+      await engine.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+      const r = await send('browsingContext.captureScreenshot', { context });
+      return Buffer.from(r.data, 'base64');
     },
     async openOriginal(viewport) {
       await engine.open(viewport);
