@@ -6,13 +6,14 @@
 
 # Everything for the browser build: installs what it needs, builds the one-file page
 # (build/web/web/wakusei.html), runs the core's tests as wasm under node, then the page's tests
-# in headless Chromium. The page's tests compare it with the headless backend and with the
+# in the three engines: headless Chromium, WebKitGTK (its MiniBrowser on a private Xvfb) and
+# headless Firefox ESR. The page's tests compare it with the headless backend and with the
 # desktop program's screenshots, so the native helpers are built too (dev preset).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-    emscripten esbuild chromium python3 cmake ninja-build googletest
+    emscripten esbuild chromium webkit2gtk-driver firefox-esr xvfb python3 cmake ninja-build googletest
     g++ pkg-config qt6-base-dev libgl-dev libcanberra-dev libgtest-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-motoya-l-maruberi
     python3-fonttools python3-brotli fonts-noto-cjk
@@ -44,7 +45,7 @@ echo "== web: native helpers (scenario on the headless backend, desktop screensh
 [ -f build/dev/CMakeCache.txt ] || cmake --preset dev
 cmake --build --preset dev --target web_scenario_headless wakusei_shots
 
-echo "== web: the page in headless Chromium"
+echo "== web: the page in Chromium, WebKit and Gecko"
 cd web/tests
 PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error
 node --test
