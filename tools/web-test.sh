@@ -16,6 +16,8 @@ packages=(
     g++ pkg-config qt6-base-dev libgl-dev libcanberra-dev libgtest-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-motoya-l-maruberi
     python3-fonttools python3-brotli fonts-noto-cjk
+    # The installable site's offline test in WebKit, whose MiniBrowser needs an X display.
+    webkit2gtk-driver xvfb xauth
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -44,7 +46,7 @@ echo "== web: native helpers (scenario on the headless backend, desktop screensh
 [ -f build/dev/CMakeCache.txt ] || cmake --preset dev
 cmake --build --preset dev --target web_scenario_headless wakusei_shots
 
-echo "== web: the page in headless Chromium"
+echo "== web: the page and the installable site in headless Chromium (the site also in WebKit)"
 cd web/tests
 PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error
 node --test
