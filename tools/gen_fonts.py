@@ -19,8 +19,9 @@ Debian packages needed:
     fonts-motoya-l-maruberi  /usr/share/fonts/truetype/motoya-l-maruberi/MTLmr3m.ttf
 
 Letters kept: those of every string literal in resources/texts.h, printable
-ASCII, and whatever web/*.html and web/*.js hold.  The bold face only has to
-draw the distance figures, the rounded face only the near-miss messages.
+ASCII, and whatever web/*.html, web/*.js and web/js/*.js hold.  The bold face
+only has to draw the distance figures, the rounded face only the near-miss
+messages.
 
 Every run writes the same bytes: the letters are sorted and the head table
 keeps the source font's own dates instead of today's.
@@ -172,7 +173,7 @@ def read_literals(path):
 def web_text():
     """Everything in the browser build's own page and scripts, if it has any."""
     found = {}
-    for pattern in ("*.html", "*.js"):
+    for pattern in ("*.html", "*.js", "js/*.js"):
         for path in sorted(glob.glob(os.path.join(WEB, pattern))):
             with open(path, encoding="utf-8") as f:
                 found[os.path.relpath(path, ROOT)] = f.read()

@@ -668,7 +668,7 @@ def zodiac_picture(earth_small):
 
 # ---------------------------------------------------------- install icons
 
-def icon_png(n):
+def icon_png(n, planet=(20, 20, 30, 255)):
     """The main window icon, smooth and in full colour, n pixels square."""
     ss = 8
     big = n * ss
@@ -717,7 +717,7 @@ def icon_png(n):
         a = math.radians(deg)
         px = (SUN[0] + ORBITS[0] * math.cos(a)) * k
         py = (SUN[1] - ORBITS[0] * math.sin(a)) * k
-        d.ellipse((px - pr, py - pr, px + pr, py + pr), fill=(20, 20, 30, 255))
+        d.ellipse((px - pr, py - pr, px + pr, py + pr), fill=planet)
     return im.resize((n, n), Image.LANCZOS)
 
 
@@ -759,9 +759,65 @@ def icon_svg():
     return ("\n".join(lines) + "\n").encode("utf-8")
 
 
+# ------------------------------------------------------------ web app icons
+# The installable site's icons: the main window icon on the main window's own
+# background, the night sky, where its dark planets would vanish, so they are
+# drawn in the pale blue of the program's Earth.
+
+SKY = (32, 32, 32)
+LIGHT_PLANET = (128, 128, 255, 255)
+SITE = os.path.join(RES, "site")
+
+
+def app_icon_png(n, art, corner):
+    """The icon drawn `art` of the width, on the sky, n pixels square.
+
+    corner is the radius of the rounded corners as a fraction of n (0 for a
+    square that the device masks itself)."""
+    ss = 4
+    big = n * ss
+    mask = Image.new("L", (big, big), 0)
+    ImageDraw.Draw(mask).rounded_rectangle((0, 0, big - 1, big - 1),
+                                           radius=corner * big, fill=255)
+    im = Image.new("RGBA", (n, n), (0, 0, 0, 0))
+    im.paste(SKY + (255,), (0, 0), mask.resize((n, n), Image.LANCZOS))
+    size = int(round(n * art))
+    drawing = icon_png(size, planet=LIGHT_PLANET)
+    at = (n - size) // 2
+    im.alpha_composite(drawing, (at, at))
+    return im
+
+
+def app_icons():
+    """name -> picture, as the site's manifest and page name them."""
+    # The comet's far end is the drawing's farthest point from its middle, 0.6
+    # of the drawing's width away. A maskable icon may be cut down to the circle
+    # of 80 % of the icon, so there the drawing is 0.64 of the icon, not more.
+    return {
+        "icon-192.png": app_icon_png(192, 0.84, 0.2),
+        "icon-512.png": app_icon_png(512, 0.84, 0.2),
+        "icon-maskable-512.png": app_icon_png(512, 0.64, 0),
+        # iOS rounds the corners itself and fills anything clear with black.
+        "apple-touch-icon.png": app_icon_png(180, 0.8, 0),
+    }
+
+
 # ------------------------------------------------------------------- main
 
+def write_icons():
+    for n in (16, 22, 24, 32, 48, 64, 128, 256):
+        write(os.path.join(ICONS, "%dx%d" % (n, n), "apps", APP_ID + ".png"),
+              png(icon_png(n)))
+    write(os.path.join(ICONS, "scalable", "apps", APP_ID + ".svg"), icon_svg())
+    for name, im in app_icons().items():
+        write(os.path.join(SITE, name), png(im))
+
+
 def main():
+    # --icons: only the install and web app icons, which need no map or star data.
+    if sys.argv[1:] == ["--icons"]:
+        write_icons()
+        return 0
     write(os.path.join(RES, "frmWE.ico"), ico_4bpp(main_icon_grid()))
     write(os.path.join(RES, "frmTendo.ico"), ico_4bpp(tendo_icon_grid()))
     write(os.path.join(RES, "jupiter.gif"), jupiter())
@@ -770,10 +826,7 @@ def main():
     write(os.path.join(RES, "earth.jpg"), jpeg(earth_picture(coast)))
     write(os.path.join(RES, "zodiac.jpg"),
           jpeg(zodiac_picture(earth_disc(64, ss=6, coast=coast))))
-    for n in (16, 22, 24, 32, 48, 64, 128, 256):
-        write(os.path.join(ICONS, "%dx%d" % (n, n), "apps", APP_ID + ".png"),
-              png(icon_png(n)))
-    write(os.path.join(ICONS, "scalable", "apps", APP_ID + ".svg"), icon_svg())
+    write_icons()
     return 0
 
 

@@ -13,10 +13,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-    emscripten esbuild chromium webkit2gtk-driver firefox-esr xvfb python3 cmake ninja-build googletest
+    emscripten esbuild chromium webkit2gtk-driver firefox-esr xvfb xauth python3 cmake ninja-build googletest
     g++ pkg-config qt6-base-dev libgl-dev libcanberra-dev libgtest-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-motoya-l-maruberi
     python3-fonttools python3-brotli fonts-noto-cjk
+    # The installable site's offline test in WebKit, whose MiniBrowser needs an X display.
+    webkit2gtk-driver xvfb xauth
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -45,7 +47,7 @@ echo "== web: native helpers (scenario on the headless backend, desktop screensh
 [ -f build/dev/CMakeCache.txt ] || cmake --preset dev
 cmake --build --preset dev --target web_scenario_headless wakusei_shots
 
-echo "== web: the page in Chromium, WebKit and Gecko"
+echo "== web: the page in Chromium, WebKit and Gecko, and the installable site (Chromium, WebKit)"
 cd web/tests
 PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error
 node --test

@@ -15,6 +15,7 @@ import { pauseClock, startClock, clockChanged } from './clock.js';
 import { listenForKeys } from './keys.js';
 import { watchViewport } from './placement.js';
 import { testHooks } from './testing.js';
+import { keepOffline } from './offline.js';
 
 let started;
 const ready = new Promise((resolve) => { started = resolve; });
@@ -34,6 +35,7 @@ function quit() {
 listenForKeys();
 listenForSound();
 watchViewport();
+keepOffline();
 
 window.wakusei = testHooks(ready);
 
