@@ -218,7 +218,11 @@ test('dragged by a finger, the Earth view stays where put, even over the main wi
 
   // A resize keeps the dragged places, each window wholly inside the smaller viewport.
   await page.setViewportSize({ width: 1024, height: 600 });
-  await page.waitForFunction(() => document.querySelector('[data-form="frmWE"]').getBoundingClientRect().right <= 1024);
+  // The browser may report the new width and height in two resize events: wait for the last.
+  await page.waitForFunction(() => [...document.querySelectorAll('.wk-window')].every((el) => {
+    const r = el.getBoundingClientRect();
+    return r.right <= 1024 && r.bottom <= 600;
+  }), null, { timeout: 5000 }).catch(() => {});
   const smaller = await windows(page);
   assert.ok(inside(smaller.main, 1024, 600) && inside(smaller.view, 1024, 600), 'wholly inside');
   assert.ok(!apart(smaller.main, smaller.view), 'not tiled again by a resize after a drag');
