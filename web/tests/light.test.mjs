@@ -156,3 +156,75 @@ for (const [what, viewport, dpr] of [
     await page.close();
   });
 }
+
+// --- Sound -----------------------------------------------------------------------------------
+
+// The browser's own WebAudio, watched: the context's states, the loudest sample that reached
+// the speakers while each beep played, and the tick in which each beep was asked for.
+function watchAudio() {
+  const Real = window.AudioContext;
+  window.audioWatch = { states: [], beeps: [], peak: 0 };
+  const watch = window.audioWatch;
+  const connect = AudioNode.prototype.connect;
+  AudioNode.prototype.connect = function (target, ...rest) {
+    if (target instanceof AudioDestinationNode) connect.call(this, target.context.tap);
+    return connect.call(this, target, ...rest);
+  };
+  window.AudioContext = class extends Real {
+    constructor(...args) {
+      super(...args);
+      watch.context = this;
+      watch.states.push(this.state);
+      this.addEventListener('statechange', () => watch.states.push(this.state));
+      this.tap = this.createAnalyser();
+      this.tap.fftSize = 32768; // over half a second: no beep falls between two looks
+      const samples = new Float32Array(this.tap.fftSize);
+      setInterval(() => {
+        this.tap.getFloatTimeDomainData(samples);
+        for (const s of samples) watch.peak = Math.max(watch.peak, Math.abs(s));
+      }, 20);
+    }
+
+    createOscillator() {
+      watch.beeps.push(window.wakusei.fired());
+      return super.createOscillator();
+    }
+  };
+}
+
+// Advances tick by tick until the page has asked for one more beep; returns that tick and what
+// the message line showed after it.
+function untilBeep(page) {
+  return page.evaluate(() => {
+    const n = window.audioWatch.beeps.length;
+    for (let s = 0; s < 40000; s++) {
+      window.wakusei.advance(40);
+      if (window.audioWatch.beeps.length > n) {
+        const l = window.wakusei.snapshot('frmWE').split('\n').find((x) => x.startsWith('lblMes '));
+        return { tick: window.wakusei.fired(), asked: window.audioWatch.beeps.slice(n), message: l };
+      }
+    }
+    return null;
+  });
+}
+
+test('the sound runs only while a beep is heard: suspended after the first click and after each beep', async () => {
+  const { page, problems } = await start({ init: watchAudio });
+  assert.equal(await page.evaluate(() => window.audioWatch.context), undefined, 'no sound before the user acts');
+  await button(page, '始める').click();
+  await page.waitForFunction(() => window.audioWatch.context.state === 'suspended');
+  for (let n = 1; n <= 2; n++) {
+    await page.evaluate(() => { window.audioWatch.peak = 0; window.audioWatch.states.length = 0; });
+    const beep = await untilBeep(page);
+    assert.ok(beep, `near miss ${n}`);
+    // The message shows in the very tick of the beep, whatever the sound is still doing.
+    assert.deepEqual(beep.asked, [beep.tick]);
+    assert.match(beep.message, /とニアミス！" visible$/);
+    await page.waitForFunction(() => window.audioWatch.states.includes('running') &&
+      window.audioWatch.context.state === 'suspended', null, { timeout: 5000 });
+    const peak = await page.evaluate(() => window.audioWatch.peak);
+    assert.ok(peak > 0.02, `beep ${n}: loudest sample ${peak}`);
+  }
+  noProblems(problems);
+  await page.close();
+});
