@@ -228,3 +228,55 @@ test('the sound runs only while a beep is heard: suspended after the first click
   noProblems(problems);
   await page.close();
 });
+
+// --- The comet --------------------------------------------------------------------------------
+
+// A number as the snapshot prints it: C's hexadecimal floating point.
+function hexFloat(s) {
+  const m = /^(-?)0x([0-9a-f])(?:\.([0-9a-f]*))?p([+-]\d+)$/i.exec(s);
+  assert.ok(m, `not a hexadecimal number: ${s}`);
+  const frac = m[3] || '';
+  const mantissa = parseInt(m[2] + frac, 16) / 16 ** frac.length;
+  return (m[1] ? -1 : 1) * mantissa * 2 ** Number(m[4]);
+}
+
+test('the comet keeps its elements as it moves, and is drawn where the program puts it', async () => {
+  const { page, problems } = await start({ viewport: { width: 1280, height: 720 } });
+  await button(page, '始める').click();
+  const comet = async () => {
+    const line = (await page.evaluate(() => window.wakusei.snapshot('frmWE')))
+      .split('\n').find((l) => l.startsWith('shpCom '));
+    const [, at, size] = line.split(' ');
+    const [l, t] = at.split(',').map(hexFloat);
+    const [w, h] = size.split('x0x').map((v, i) => hexFloat(i ? '0x' + v : v));
+    const drawn = await page.evaluate(() => {
+      const svg = document.querySelector('[data-form="frmWE"] [data-name="shpCom"]');
+      const client = document.querySelector('[data-form="frmWE"] .wk-client').getBoundingClientRect();
+      const s = window.wakusei.scale();
+      const shown = [...svg.children].filter((e) => getComputedStyle(e).display !== 'none');
+      window.cometParts = window.cometParts || [...svg.children];
+      const r = shown[0].getBoundingClientRect();
+      return {
+        same: window.cometParts.length === svg.children.length &&
+          window.cometParts.every((e, i) => e === svg.children[i]),
+        x: (r.left + r.width / 2 - client.left) / s,
+        y: (r.top + r.height / 2 - client.top) / s,
+        d: r.width / s,
+      };
+    });
+    return { want: { x: (l + w / 2) / 15, y: (t + h / 2) / 15, d: w / 15 }, drawn };
+  };
+  const seen = [];
+  for (let i = 0; i < 4; i++) {
+    await page.evaluate(() => window.wakusei.advance(1000));
+    const { want, drawn } = await comet();
+    assert.ok(drawn.same, 'the same elements');
+    assert.ok(Math.abs(drawn.x - want.x) < 0.1 && Math.abs(drawn.y - want.y) < 0.1,
+      `drawn at ${drawn.x}, ${drawn.y}; the program has it at ${want.x}, ${want.y}`);
+    assert.ok(Math.abs(drawn.d - want.d) < 0.1, `${drawn.d} wide, ${want.d} wanted`);
+    seen.push(`${want.x},${want.y}`);
+  }
+  assert.equal(new Set(seen).size, 4, 'it moved');
+  noProblems(problems);
+  await page.close();
+});
