@@ -9,11 +9,13 @@
 import { page, css } from './state.js';
 import { checkDensity } from './placement.js';
 
+// Until the first point, the trails are only the window's background: the canvas is then one
+// pixel of that colour, stretched, so that a window without trails costs no surface of its size.
 export function sizeCanvas(f) {
   const k = f.s * (window.devicePixelRatio || 1);
-  const w = Math.max(1, Math.round(f.w * k));
-  const h = Math.max(1, Math.round(f.h * k));
-  if (f.canvas.width === w && f.canvas.height === h) return;
+  const w = f.raster ? Math.max(1, Math.round(f.w * k)) : 1;
+  const h = f.raster ? Math.max(1, Math.round(f.h * k)) : 1;
+  if (f.canvas.width === w && f.canvas.height === h && f.ctx) return;
   f.canvas.width = w;
   f.canvas.height = h;
   f.ctx = f.canvas.getContext('2d', { alpha: false });
@@ -65,6 +67,7 @@ function rasterFor(f) {
   f.raster = grown;
   f.rw = w;
   f.rh = h;
+  if (!old) sizeCanvas(f);
   return grown;
 }
 
@@ -198,6 +201,7 @@ export function clearTrails(f, colour) {
   f.index = null;
   f.rw = 0;
   f.rh = 0;
+  sizeCanvas(f);
   repaintDots(f);
 }
 
