@@ -29,7 +29,7 @@ export async function launch() {
     await context.close();
     fs.rmSync(profile, { recursive: true, force: true });
   };
-  return { context, close };
+  return { context, close, profile };
 }
 
 // A new page that records every console message and uncaught error.
