@@ -280,3 +280,38 @@ test('the comet keeps its elements as it moves, and is drawn where the program p
   noProblems(problems);
   await page.close();
 });
+
+// --- Start-up ----------------------------------------------------------------------------------
+
+test('the fonts are ready before the program builds its first window', async () => {
+  const { page, problems } = await start({
+    init: () => {
+      // What the fonts were when the first window came into the page.
+      new MutationObserver((changes, observer) => {
+        if (!document.querySelector('.wk-window')) return;
+        observer.disconnect();
+        const status = {};
+        for (const f of document.fonts) status[f.family.replace(/"/g, '')] = f.status;
+        window.fontsAtFirstWindow = ['Wakusei Gothic', 'Wakusei Gothic Bold', 'Wakusei Rounded']
+          .map((f) => `${f}: ${status[f]}`);
+      }).observe(document, { childList: true, subtree: true });
+    },
+  });
+  assert.deepEqual(await page.evaluate(() => window.fontsAtFirstWindow),
+    ['Wakusei Gothic: loaded', 'Wakusei Gothic Bold: loaded', 'Wakusei Rounded: loaded']);
+  noProblems(problems);
+  await page.close();
+});
+
+test('a program that does not compile gives the message in Japanese and no error', async () => {
+  const { page, problems } = await openPage(browser.context, {
+    viewport: { width: 704, height: 534 },
+    init: () => { WebAssembly.compile = () => Promise.reject(new Error('no')); },
+  });
+  const message = page.getByRole('alert');
+  await message.waitFor();
+  assert.match(await message.innerText(), /このブラウザーでは動きません。/);
+  assert.equal(await page.locator('.wk-window').count(), 0);
+  noProblems(problems);
+  await page.close();
+});
