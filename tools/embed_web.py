@@ -7,8 +7,10 @@
 """Makes the one self-contained page of the browser build.
 
 Fills the places the page shell (web/shell.html) leaves in the linked program's HTML: the
-page's script, the pictures and icons as data: URLs, and the three WOFF2 fonts as @font-face
-rules with base64 data, so that the file needs nothing else, not even a network.
+page's script, the pictures and icons as data: URLs, and the three WOFF2 fonts in base64, so
+that the file needs nothing else, not even a network. The program's WebAssembly, which the
+linker puts inside its script, is moved to the top of the page, where the page starts compiling
+it and makes the fonts before it reads the rest.
 
     embed_web.py --program wakusei_program.html --page page.js \
                  --resources resources --out wakusei.html
@@ -18,6 +20,7 @@ import argparse
 import base64
 import json
 import os
+import re
 import sys
 
 TYPES = {".gif": "image/gif", ".jpg": "image/jpeg", ".ico": "image/x-icon"}
@@ -28,6 +31,10 @@ FONTS = [
     ("Wakusei Gothic Bold", "gothic-bold.woff2", "700"),
     ("Wakusei Rounded", "rounded.woff2", "400"),
 ]
+
+
+# Where the linker (Emscripten's SINGLE_FILE) leaves the WebAssembly in the program's script.
+WASM = re.compile(r'wasmBinaryFile\s*=\s*"data:application/octet-stream;base64,([A-Za-z0-9+/=]+)"')
 
 
 def data_url(path, mime):
@@ -48,24 +55,30 @@ def main():
     with open(a.page, encoding="utf-8") as f:
         page = f.read()
 
+    wasm = WASM.findall(html)
+    if len(wasm) != 1:
+        sys.exit("embed_web.py: the WebAssembly appears %d times in %s" % (len(wasm), a.program))
+    # The program's script no longer holds it: the page gives it the compiled module.
+    html = WASM.sub('wasmBinaryFile=""', html)
+
     pictures = {}
     for name in sorted(os.listdir(a.resources)):
         ext = os.path.splitext(name)[1].lower()
         if ext in TYPES:
             pictures[name] = data_url(os.path.join(a.resources, name), TYPES[ext])
 
+    # [family, weight, WOFF2 in base64] for the page's FontFace objects.
     faces = []
     for family, file, weight in FONTS:
-        url = data_url(os.path.join(a.resources, "fonts", file), "font/woff2")
-        faces.append('@font-face { font-family: "%s"; src: url(%s) format("woff2"); '
-                     "font-weight: %s; font-style: normal; font-display: block; }"
-                     % (family, url, weight))
+        with open(os.path.join(a.resources, "fonts", file), "rb") as f:
+            faces.append([family, weight, base64.b64encode(f.read()).decode("ascii")])
 
     fills = {
         "@WAKUSEI_FAVICON@": pictures["frmWE.ico"],
-        "@WAKUSEI_FONTS@": "\n".join(faces),
+        "@WAKUSEI_FONTS@": json.dumps(faces),
         "@WAKUSEI_PICTURES@": json.dumps(pictures),
         "@WAKUSEI_PAGE_JS@": page.replace("</script", "<\\/script"),
+        "@WAKUSEI_WASM@": wasm[0],
     }
     for key, value in fills.items():
         if html.count(key) != 1:

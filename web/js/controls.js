@@ -163,56 +163,65 @@ function svgChild(parent, tag) {
   return e;
 }
 
+// Sets only what has changed: a body moved on every tick keeps its elements, and an unchanged
+// attribute costs the page no new style or paint.
+function setAll(e, attributes) {
+  const last = e.wkLast || (e.wkLast = {});
+  for (const k in attributes) {
+    const v = attributes[k];
+    if (last[k] === v) continue;
+    last[k] = v;
+    e.setAttribute(k, v);
+  }
+}
+
+function showPart(e, shown) {
+  if (e.wkShown === shown) return;
+  e.wkShown = shown;
+  e.style.display = shown ? '' : 'none';
+}
+
 // A circle of diameter d centred on (x, y): an opaque fill and a one-pixel outline inside it.
+// Its two elements are made once and then moved.
 export function circle(id, x, y, d, fill, outline) {
   const c = page.controls.get(id);
   if (!c) return;
-  let svg = c.kind === 'shape' ? c.el : c.circle;
+  let svg = c.kind === 'shape' ? c.el : c.circle && c.circle.svg;
   if (!svg) {
     if (d <= 0) return;
     svg = document.createElementNS(SVG, 'svg');
     svg.setAttribute('aria-hidden', 'true');
     svg.classList.add('wk-disc');
     c.el.prepend(svg);
-    c.circle = svg;
   }
-  if (c.kind !== 'shape') {
-    svg.setAttribute('width', Math.ceil(x * 2));
-    svg.setAttribute('height', Math.ceil(y * 2));
+  if (!c.circle) {
+    c.circle = { svg, fill: svgChild(svg, 'circle'), outline: svgChild(svg, 'circle') };
+    c.circle.outline.setAttribute('fill', 'none');
+    c.circle.outline.setAttribute('stroke-width', 1);
   }
-  svg.replaceChildren();
-  if (d <= 0) return;
-  if (fill >= 0) {
-    const e = svgChild(svg, 'circle');
-    e.setAttribute('cx', x);
-    e.setAttribute('cy', y);
-    e.setAttribute('r', d / 2);
-    e.setAttribute('fill', css(fill));
-  }
-  if (outline >= 0 && d > 1) {
-    const e = svgChild(svg, 'circle');
-    e.setAttribute('cx', x);
-    e.setAttribute('cy', y);
-    e.setAttribute('r', d / 2 - 0.5);
-    e.setAttribute('fill', 'none');
-    e.setAttribute('stroke', css(outline));
-    e.setAttribute('stroke-width', 1);
-  }
+  if (c.kind !== 'shape') setAll(svg, { width: Math.ceil(x * 2), height: Math.ceil(y * 2) });
+  const parts = c.circle;
+  const withFill = d > 0 && fill >= 0;
+  const withOutline = d > 1 && outline >= 0;
+  showPart(parts.fill, withFill);
+  showPart(parts.outline, withOutline);
+  if (withFill) setAll(parts.fill, { cx: x, cy: y, r: d / 2, fill: css(fill) });
+  if (withOutline) setAll(parts.outline, { cx: x, cy: y, r: d / 2 - 0.5, stroke: css(outline) });
 }
 
 export function line(id, x1, y1, x2, y2, width, colour, smooth) {
   const c = page.controls.get(id);
   if (!c) return;
-  if (!c.line) c.line = svgChild(c.el, 'line');
-  const e = c.line;
-  e.setAttribute('x1', x1);
-  e.setAttribute('y1', y1);
-  e.setAttribute('x2', x2);
-  e.setAttribute('y2', y2);
-  e.setAttribute('stroke', width > 0 ? css(colour) : 'none');
-  e.setAttribute('stroke-width', Math.max(width, 0));
-  e.setAttribute('stroke-linecap', 'butt');
-  e.setAttribute('shape-rendering', smooth ? 'geometricPrecision' : 'crispEdges');
+  if (!c.line) {
+    c.line = svgChild(c.el, 'line');
+    c.line.setAttribute('stroke-linecap', 'butt');
+  }
+  setAll(c.line, {
+    x1, y1, x2, y2,
+    stroke: width > 0 ? css(colour) : 'none',
+    'stroke-width': Math.max(width, 0),
+    'shape-rendering': smooth ? 'geometricPrecision' : 'crispEdges',
+  });
 }
 
 export function text(id, t) {

@@ -31,7 +31,7 @@ export async function launch(extra = {}) {
     await context.close();
     fs.rmSync(profile, { recursive: true, force: true });
   };
-  return { context, close };
+  return { context, close, profile };
 }
 
 // A new page that records every console message and uncaught error.
