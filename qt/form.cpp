@@ -83,7 +83,8 @@ void FormWidget::growDrawing() {
     if (!drawing_.isNull() && drawing_.width() >= want.width() &&
         drawing_.height() >= want.height() && qFuzzyCompare(drawing_.devicePixelRatio(), dpr))
         return;
-    drawPending();
+    if (!drawing_.isNull())
+        drawPending();
     // Grow only: trails drawn beyond a window made smaller come back when it is enlarged.
     QImage grown(want.expandedTo(drawing_.size()), QImage::Format_RGB32);
     grown.setDevicePixelRatio(dpr);

@@ -110,9 +110,7 @@ void PaintOutlineArcs(QPainter& p, const QRectF& bounds, QColor colour, unsigned
         return;
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::NoBrush);
-    // The two arcs that meet where the whole ellipse starts and ends do not join there as the
-    // closed ellipse does: draw it whole.
-    if ((arcs & 0xf) == 0xf || ((arcs & 1) && (arcs & 8))) {
+    if ((arcs & 0xf) == 0xf) {
         p.setPen(QPen(colour, 1.0));
         p.drawEllipse(OutlineOf(circle));
         return;
