@@ -436,22 +436,26 @@ ImageWidget::ImageWidget(Image& i, QWidget* parent) : QWidget(parent), Peer(i) {
 }
 
 void ImageWidget::applyContent() {
-    const std::string& name = static_cast<Image&>(model).Picture();
-    picture_ = name.empty() ? QImage() : LoadPicture(name);
     scaled_ = QPixmap();
     update();
 }
 
+// The picture is decoded only when first painted (the Earth picture starts hidden), and only to
+// be scaled: the full-size decoded picture is let go at once, and decoded again in the rare case
+// of a new size.
 void ImageWidget::paintEvent(QPaintEvent* e) {
-    if (picture_.isNull() || width() <= 0 || height() <= 0)
+    const std::string& name = static_cast<Image&>(model).Picture();
+    if (name.empty() || width() <= 0 || height() <= 0)
         return;
     const qreal dpr = devicePixelRatioF();
     const QSize device = size() * dpr;
     if (scaled_.size() != device) {
         scaled_ = QPixmap::fromImage(
-            picture_.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            LoadPicture(name).scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         scaled_.setDevicePixelRatio(dpr);
     }
+    if (scaled_.isNull())
+        return;
     // Only the part to repaint: a body moving over the constellations needs a small piece.
     const QRect r = e->rect();
     QPainter p(this);

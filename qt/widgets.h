@@ -160,7 +160,6 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    QImage picture_;
     QPixmap scaled_; // the picture at the current device size, made once per size
 };
 
