@@ -4,6 +4,7 @@
 
 #include "qt/backend.h"
 
+#include "qt/placement.h"
 #include "qt/widgets.h"
 
 #include "controls/timer.h"
@@ -11,6 +12,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -61,9 +63,33 @@ void QtBackend::formDestroyed(Form& form) {
     form.peer = nullptr;
 }
 
+namespace {
+
+// A second window opens beside the first, so that a class sees both; the first moves aside if
+// it must. Where the screen cannot hold both, the window manager places it. Its frame is taken
+// to be as thick as the first window's: it has none yet before it is first shown.
+void PlaceBesideOwner(QWidget* w, QWidget* owner) {
+    const QScreen* screen = owner->screen();
+    if (!screen)
+        return;
+    const QRect outer = owner->frameGeometry(), inner = owner->geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const auto at = PlaceBeside(outer, w->size().grownBy(frame), screen->availableGeometry());
+    if (!at)
+        return;
+    if (at->owner != outer.topLeft())
+        owner->move(at->owner);
+    w->move(at->window);
+}
+
+} // namespace
+
 void QtBackend::formShown(Form& form, bool shown) {
     FormWidget* w = WidgetOf(form);
     if (shown) {
+        if (main_ && w != main_ && w->isHidden() && main_->isVisible())
+            PlaceBesideOwner(w, main_);
         w->show();
         if (Control* c = form.Focused())
             PeerOf(*c)->widget()->setFocus();

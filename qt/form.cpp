@@ -71,6 +71,7 @@ void FormWidget::applyClientSize() {
 }
 
 void FormWidget::applyBackColor() {
+    pending_.clear(); // they would have been wiped with the old colour
     drawing_ = QImage();
     growDrawing();
     update();
@@ -82,6 +83,8 @@ void FormWidget::growDrawing() {
     if (!drawing_.isNull() && drawing_.width() >= want.width() &&
         drawing_.height() >= want.height() && qFuzzyCompare(drawing_.devicePixelRatio(), dpr))
         return;
+    if (!drawing_.isNull())
+        drawPending();
     // Grow only: trails drawn beyond a window made smaller come back when it is enlarged.
     QImage grown(want.expandedTo(drawing_.size()), QImage::Format_RGB32);
     grown.setDevicePixelRatio(dpr);
@@ -93,6 +96,10 @@ void FormWidget::growDrawing() {
     drawing_ = std::move(grown);
 }
 
+// A tick draws a point for every body: opening a painter on the drawing for each of them cost
+// more than drawing them. They wait here and are drawn with one painter, before the window is
+// painted and in any case before the next events are handled, so that they never pile up where
+// no part of the window gets painted.
 void FormWidget::drawDot(const Dot& dot) {
     const double px = dot.x / kTwipsPerPixel;
     const double py = dot.y / kTwipsPerPixel;
@@ -103,26 +110,44 @@ void FormWidget::drawDot(const Dot& dot) {
     if (px < -radius || py < -radius || px > limitX || py > limitY)
         return; // wholly outside the surface
 
-    const QColor colour(dot.r, dot.g, dot.b);
-    QPainter p(&drawing_);
     QRect dirty;
     if (dot.diameter <= 1) {
-        // The logical pixel that contains the point.
         dirty = QRect(int(std::floor(px)), int(std::floor(py)), 1, 1);
-        p.fillRect(dirty, colour);
     } else {
-        p.setPen(Qt::NoPen);
-        p.setBrush(colour);
-        p.drawEllipse(QPointF(px, py), radius, radius);
         // Clamp before converting: a huge point covers at most the whole surface.
         const QRectF bounds(px - radius, py - radius, 2 * radius, 2 * radius);
         dirty = bounds.toAlignedRect().intersected(rect().adjusted(-1, -1, 1, 1));
     }
-    p.end();
+    if (pending_.empty())
+        QMetaObject::invokeMethod(
+            this, [this] { drawPending(); }, Qt::QueuedConnection);
+    pending_.push_back(dot);
     update(dirty.adjusted(-1, -1, 1, 1));
 }
 
+void FormWidget::drawPending() {
+    if (pending_.empty())
+        return;
+    QPainter p(&drawing_);
+    p.setPen(Qt::NoPen);
+    for (const Dot& dot : pending_) {
+        const double px = dot.x / kTwipsPerPixel;
+        const double py = dot.y / kTwipsPerPixel;
+        const QColor colour(dot.r, dot.g, dot.b);
+        if (dot.diameter <= 1) {
+            // The logical pixel that contains the point.
+            p.fillRect(QRect(int(std::floor(px)), int(std::floor(py)), 1, 1), colour);
+        } else {
+            const double radius = dot.diameter / 2.0;
+            p.setBrush(colour);
+            p.drawEllipse(QPointF(px, py), radius, radius);
+        }
+    }
+    pending_.clear();
+}
+
 void FormWidget::paintEvent(QPaintEvent* e) {
+    drawPending();
     QPainter p(this);
     const QRect target = e->rect();
     const qreal dpr = drawing_.devicePixelRatio();

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -33,11 +34,26 @@ QImage LoadPicture(const std::string& name) {
     return reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-void PaintCircle(QPainter& p, const QRectF& bounds, const CircleStyle& style) {
+namespace {
+
+// The circle in the box: diameter the smaller side, centred.
+QRectF CircleIn(const QRectF& bounds) {
     const double d = std::min(bounds.width(), bounds.height());
-    if (d <= 0)
+    return {bounds.center().x() - d / 2, bounds.center().y() - d / 2, d, d};
+}
+
+// Where the one-pixel outline runs: half a pixel in, so that the whole line lies inside the
+// circle's bounds.
+QRectF OutlineOf(const QRectF& circle) {
+    return circle.adjusted(0.5, 0.5, -0.5, -0.5);
+}
+
+} // namespace
+
+void PaintCircle(QPainter& p, const QRectF& bounds, const CircleStyle& style) {
+    const QRectF circle = CircleIn(bounds);
+    if (circle.width() <= 0)
         return;
-    const QRectF circle(bounds.center().x() - d / 2, bounds.center().y() - d / 2, d, d);
     p.setRenderHint(QPainter::Antialiasing);
     if (style.fill) {
         p.setPen(Qt::NoPen);
@@ -45,11 +61,75 @@ void PaintCircle(QPainter& p, const QRectF& bounds, const CircleStyle& style) {
         p.drawEllipse(circle);
     }
     if (style.outline) {
-        // Half a pixel in, so that the whole one-pixel line lies inside the circle's bounds.
         p.setPen(QPen(ToQt(*style.outline), 1.0));
         p.setBrush(Qt::NoBrush);
-        p.drawEllipse(circle.adjusted(0.5, 0.5, -0.5, -0.5));
+        p.drawEllipse(OutlineOf(circle));
     }
+}
+
+unsigned OutlineArcsIn(const QRectF& bounds, const QRegion& area) {
+    const QRectF circle = CircleIn(bounds);
+    if (circle.width() <= 0)
+        return 0;
+    const QRectF ring = OutlineOf(circle);
+    const double radius = ring.width() / 2;
+    const QPointF c = ring.center();
+    // The line is a pixel wide and smoothed over one more: two pixels of margin cover it.
+    const double margin = 2;
+    QRectF arcBox[4];
+    bool boxed = false;
+    unsigned arcs = 0;
+    for (const QRect& r : area) {
+        const QRectF a = QRectF(r).adjusted(-margin, -margin, margin, margin);
+        // Nearest and farthest point of the area from the centre.
+        const double nx = std::max({a.left() - c.x(), 0.0, c.x() - a.right()});
+        const double ny = std::max({a.top() - c.y(), 0.0, c.y() - a.bottom()});
+        const double fx = std::max(std::abs(a.left() - c.x()), std::abs(a.right() - c.x()));
+        const double fy = std::max(std::abs(a.top() - c.y()), std::abs(a.bottom() - c.y()));
+        if (std::hypot(nx, ny) > radius || std::hypot(fx, fy) < radius)
+            continue; // wholly outside the line, or wholly inside it
+        if (!boxed) {
+            QPainterPath whole;
+            whole.addEllipse(ring);
+            for (int i = 0; i < 4; ++i)
+                arcBox[i] = QPolygonF{whole.elementAt(3 * i), whole.elementAt(3 * i + 1),
+                                      whole.elementAt(3 * i + 2), whole.elementAt(3 * i + 3)}
+                                .boundingRect();
+            boxed = true;
+        }
+        for (int i = 0; i < 4; ++i)
+            if (arcBox[i].intersects(a))
+                arcs |= 1u << i;
+    }
+    return arcs;
+}
+
+void PaintOutlineArcs(QPainter& p, const QRectF& bounds, QColor colour, unsigned arcs) {
+    const QRectF circle = CircleIn(bounds);
+    if (circle.width() <= 0 || (arcs & 0xf) == 0)
+        return;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    if ((arcs & 0xf) == 0xf) {
+        p.setPen(QPen(colour, 1.0));
+        p.drawEllipse(OutlineOf(circle));
+        return;
+    }
+    QPainterPath whole;
+    whole.addEllipse(OutlineOf(circle));
+    QPainterPath part;
+    for (int i = 0; i < 4; ++i) {
+        if (!(arcs >> i & 1))
+            continue;
+        if (i == 0 || !(arcs >> (i - 1) & 1))
+            part.moveTo(whole.elementAt(3 * i));
+        part.cubicTo(whole.elementAt(3 * i + 1), whole.elementAt(3 * i + 2),
+                     whole.elementAt(3 * i + 3));
+    }
+    // Flat ends: a capped end would shift the first segment of its arc by rounding. Without
+    // caps each arc covers the same pixels as in the whole ellipse.
+    p.setPen(QPen(colour, 1.0, Qt::SolidLine, Qt::FlatCap));
+    p.drawPath(part);
 }
 
 // --- What every control's widget shares -------------------------------------------------
@@ -298,21 +378,20 @@ void ShapeWidget::paintEvent(QPaintEvent* e) {
     const QRectF exact(ToPixelsF(model.Left()) - x(), ToPixelsF(model.Top()) - y(),
                        ToPixelsF(model.Width()), ToPixelsF(model.Height()));
     const CircleStyle& style = static_cast<Shape&>(model).Style();
-    // A body passing inside a large outlined circle (the sky, the ecliptic) repaints a small
-    // area that the outline does not reach: nothing of the circle to draw there.
-    if (!style.fill) {
-        const double radius = std::min(exact.width(), exact.height()) / 2 - 2;
-        const QPointF c = exact.center();
-        const QRectF area(e->rect());
-        bool inside = radius > 0;
-        for (const QPointF& corner :
-             {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()})
-            inside = inside && std::hypot(corner.x() - c.x(), corner.y() - c.y()) < radius;
-        if (inside)
-            return;
+    if (style.fill) {
+        QPainter p(this);
+        PaintCircle(p, exact, style);
+        return;
     }
+    if (!style.outline)
+        return;
+    // A large outlined circle (the sky, the ecliptic) gets small areas to repaint where bodies
+    // pass, inside it or across its line: only the arcs of the line that reach them are drawn.
+    const unsigned arcs = OutlineArcsIn(exact, e->region());
+    if (arcs == 0)
+        return;
     QPainter p(this);
-    PaintCircle(p, exact, style);
+    PaintOutlineArcs(p, exact, ToQt(*style.outline), arcs);
 }
 
 // --- Line --------------------------------------------------------------------------------
@@ -357,22 +436,26 @@ ImageWidget::ImageWidget(Image& i, QWidget* parent) : QWidget(parent), Peer(i) {
 }
 
 void ImageWidget::applyContent() {
-    const std::string& name = static_cast<Image&>(model).Picture();
-    picture_ = name.empty() ? QImage() : LoadPicture(name);
     scaled_ = QPixmap();
     update();
 }
 
+// The picture is decoded only when first painted (the Earth picture starts hidden), and only to
+// be scaled: the full-size decoded picture is let go at once, and decoded again in the rare case
+// of a new size.
 void ImageWidget::paintEvent(QPaintEvent* e) {
-    if (picture_.isNull() || width() <= 0 || height() <= 0)
+    const std::string& name = static_cast<Image&>(model).Picture();
+    if (name.empty() || width() <= 0 || height() <= 0)
         return;
     const qreal dpr = devicePixelRatioF();
     const QSize device = size() * dpr;
     if (scaled_.size() != device) {
         scaled_ = QPixmap::fromImage(
-            picture_.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            LoadPicture(name).scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         scaled_.setDevicePixelRatio(dpr);
     }
+    if (scaled_.isNull())
+        return;
     // Only the part to repaint: a body moving over the constellations needs a small piece.
     const QRect r = e->rect();
     QPainter p(this);

@@ -14,7 +14,10 @@
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
+#include <QRegion>
 #include <QWidget>
+
+#include <vector>
 
 namespace qtb {
 
@@ -28,6 +31,13 @@ QImage LoadPicture(const std::string& name);
 // and outlined with a one-pixel line inside its bounds.
 void PaintCircle(QPainter& p, const QRectF& bounds, const controls::CircleStyle& style);
 
+// The outline of that circle in four quarter arcs, in the order the toolkit strokes a whole
+// ellipse: the arcs that may show in `area`, bit i for arc i, none where the area lies wholly
+// inside or outside the line.
+unsigned OutlineArcsIn(const QRectF& bounds, const QRegion& area);
+// Draws those arcs of the outline, covering exactly the pixels the whole outline covers there.
+void PaintOutlineArcs(QPainter& p, const QRectF& bounds, QColor colour, unsigned arcs);
+
 // A top-level window: the persistent drawing of points beneath every control.
 class FormWidget final : public QWidget {
 public:
@@ -40,9 +50,8 @@ public:
     void applyBorder();
     void applyClientSize();
     void applyBackColor();
+    // Queues a point; the points of one tick are drawn together before the window is painted.
     void drawDot(const controls::Dot& dot);
-    // What has been drawn so far (background and points), in device pixels.
-    const QImage& drawing() const { return drawing_; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -53,7 +62,9 @@ protected:
 
 private:
     void growDrawing();
+    void drawPending();
     QImage drawing_;
+    std::vector<controls::Dot> pending_; // points not yet in drawing_, in the order drawn
 };
 
 // What every control's widget shares: its model and its place in pixels.
@@ -149,7 +160,6 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    QImage picture_;
     QPixmap scaled_; // the picture at the current device size, made once per size
 };
 

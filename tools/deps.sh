@@ -13,7 +13,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-motoya-l-maruberi
     desktop-file-utils appstream dpkg-dev
-    xvfb xauth lintian reuse
+    xvfb xauth openbox lintian reuse
 )
 
 missing=()
