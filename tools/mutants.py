@@ -266,7 +266,7 @@ def main():
                 skipped += 1
                 continue
             try:
-                failed = run(["ctest", "--test-dir", build, "-LE", "soak", "-j2", "--timeout", "300",
+                failed = run(["ctest", "--test-dir", build, "-LE", "soak", "-j2", "--timeout", "60",
                              "--stop-on-failure"], 900) != 0
             except subprocess.TimeoutExpired:
                 failed = True
