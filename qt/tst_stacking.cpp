@@ -4,12 +4,15 @@
 
 // Stacking within one layer on the Qt backend, read from the windows' pixels at 100 % and (run
 // again with QT_SCALE_FACTOR=2) at 200 %: where two bodies overlap, the one higher in the
-// layout's order shows, both on screen and in a full repaint.
+// layout's order shows, both on screen and in a full repaint. And the labels' fonts as the
+// widgets get them.
 
 #include "main_window/frmwe.h"
 #include "qt/tst_qtsupport.h"
 
 #include <QTest>
+
+#include <cmath>
 
 using namespace controls;
 using qt_testing::At;
@@ -108,6 +111,28 @@ private slots:
         Control* top = f->Find((upperIsMoved ? moved : fixed).toStdString());
         top->setVisible(false);
         QCOMPARE(At(qt_testing::Shown(*f), x, y), lower);
+    }
+
+    // What the layout's fonts become on the widgets, for every label of the main window: its
+    // face (or a substitute), its size in pixels at 96 dots per inch, its weight and slant.
+    void labelFontsReachTheWidgets() {
+        frmWE w;
+        w.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(W(w)));
+        int labels = 0;
+        for (const auto& c : w.Controls()) {
+            const auto* l = dynamic_cast<const Label*>(c.get());
+            if (!l)
+                continue;
+            ++labels;
+            const QFont f = W(l)->font();
+            QVERIFY2(f.bold() == l->font().bold, l->Name().c_str());
+            QVERIFY2(f.italic() == l->font().italic, l->Name().c_str());
+            QCOMPARE(f.pixelSize(), int(std::lround(l->font().points * 96 / 72)));
+        }
+        QCOMPARE(labels, 19);
+        QVERIFY(W(w.lblSunN)->font().bold()); // the distances are bold
+        QVERIFY(!W(w.lblSun)->font().bold());
     }
 };
 
