@@ -52,4 +52,18 @@ TEST(Clock, TimeLostIsNotReplayed) {
     EXPECT_EQ(clock.NextDue(), -1);
 }
 
+// A firing that reaches a stopped timer (one already on its way when a handler stopped it) runs
+// nothing: an interval of 0 means stopped, whoever calls.
+TEST(Timer, AStoppedTimerRunsNothingWhenFired) {
+    controls::HeadlessBackend quiet;
+    int ticks = 0;
+    Timer t([&] { ++ticks; });
+    t.Fire();
+    t.setInterval(40);
+    t.Fire();
+    t.setInterval(0);
+    t.Fire();
+    EXPECT_EQ(ticks, 1);
+}
+
 } // namespace

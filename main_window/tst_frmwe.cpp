@@ -190,7 +190,13 @@ INSTANTIATE_TEST_SUITE_P(
                     Miss{"MercuryBeforeVenus", false, {150, 150, F, F, F, F}, "Mercury"},
                     Miss{"EarthBeforeNearerMars", false, {F, F, 199, 10, F, F}, "Earth"},
                     Miss{"JupiterBeforeSaturn", true, {F, F, F, F, 249, 1}, "Jupiter"},
-                    Miss{"HiddenJupiterSilencesSaturn", false, {F, F, F, F, 240, 100}, nullptr}),
+                    Miss{"HiddenJupiterSilencesSaturn", false, {F, F, F, F, 240, 100}, nullptr},
+                    Miss{"VenusBeforeNearerEarth", false, {F, 199, 5, F, F, F}, "Venus"},
+                    Miss{"MarsBeforeNearerJupiter", true, {F, F, F, 179, 5, F}, "Mars"},
+                    Miss{"MarsBeforeHiddenJupiter", false, {F, F, F, 179, 5, F}, "Mars"},
+                    Miss{"MercuryBeforeAllOthers", true, {179, 5, 5, 5, 5, 5}, "Mercury"},
+                    Miss{"EarthBeforeSaturn", true, {F, F, 199, F, F, 5}, "Earth"},
+                    Miss{"VenusOutOfReachEarthIn", false, {F, 200, 199, F, F, F}, "Earth"}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(Message, HiddenByTheMessageTimerWhichGoesOnFiring) {
@@ -214,6 +220,7 @@ TEST_P(Resize, MessageLineKeeps700AboveTheBottom) {
     const auto [width, height] = GetParam();
     Rig r;
     r.w.Resized(width, height);
+    EXPECT_EQ((XY{r.w.ScaleWidth(), r.w.ScaleHeight()}), (XY{width, height}));
     EXPECT_EQ(double(r.w.lblMes->Top()), height - 700);
     EXPECT_EQ(TopLeft(r.w.lblMes).x, 1080);
     EXPECT_EQ(TopLeft(r.w.picSun), (XY{4830, 4040})); // nothing else moves
@@ -221,7 +228,8 @@ TEST_P(Resize, MessageLineKeeps700AboveTheBottom) {
 
 INSTANTIATE_TEST_SUITE_P(Sizes, Resize,
                          testing::Values(std::array{10560.0, 7635.0}, std::array{12000.0, 10500.0},
-                                         std::array{4500.0, 600.0}));
+                                         std::array{4500.0, 600.0}, std::array{12000.0, 7635.0},
+                                         std::array{10560.0, 9000.0}, std::array{10560.0, 5000.0}));
 
 // Every body leaves its dot, in its colour, at the centre of its box after the move.
 TEST(Trails, EachBodyInItsColour) {
