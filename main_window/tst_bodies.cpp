@@ -23,6 +23,11 @@ using namespace testing_support;
 
 namespace {
 
+// A value as single precision holds it.
+double Single(double v) {
+    return double(float(v));
+}
+
 struct Mode {
     const char* name;
     bool saturn, centred, held;
@@ -113,10 +118,10 @@ TEST_P(EveryBody, BoxDotAndVisibilityOnBothAxes) {
         std::vector<Drawn> drawn;
         auto place = [&](int i, double x, double y) {
             const Control* box = r.w.Find(b[i].box);
-            const double left = float(x - double(box->Width()) / 2);
-            const double top = float(y - double(box->Height()) / 2);
-            drawn.push_back({box, float(left + double(box->Width()) / 2),
-                             float(top + double(box->Height()) / 2), true, b[i].trail});
+            const double left = Single(x - double(box->Width()) / 2);
+            const double top = Single(y - double(box->Height()) / 2);
+            drawn.push_back({box, Single(left + double(box->Width()) / 2),
+                             Single(top + double(box->Height()) / 2), true, b[i].trail});
         };
         double offX = 0, offY = 0, moveX = 0, moveY = 0;
         if (advances) {
@@ -128,7 +133,7 @@ TEST_P(EveryBody, BoxDotAndVisibilityOnBothAxes) {
                 showX = pinX;
                 showY = pinY;
             }
-            drawn.push_back({r.w.picEth, float(showX), float(showY), true, b[Eth].trail});
+            drawn.push_back({r.w.picEth, Single(showX), Single(showY), true, b[Eth].trail});
             moveX = b[Eth].Xn - b[Eth].Xp;
             moveY = b[Eth].Yn - b[Eth].Yp;
         } else {
@@ -142,8 +147,8 @@ TEST_P(EveryBody, BoxDotAndVisibilityOnBothAxes) {
         place(Mon, b[Mon].Xn - offX, b[Mon].Yn - offY);
         {
             const Control* sun = r.w.picSun;
-            const double left = float(sunX - offX - 175), top = float(sunY - offY - 175);
-            drawn.push_back({sun, float(left + 175), float(top + 175), true, {255, 255, 0}});
+            const double left = Single(sunX - offX - 175), top = Single(sunY - offY - 175);
+            drawn.push_back({sun, Single(left + 175), Single(top + 175), true, {255, 255, 0}});
         }
         Step(sunX, sunY, b[Mrc]);
         place(Mrc, b[Mrc].Xn - offX, b[Mrc].Yn - offY);
@@ -194,7 +199,7 @@ TEST_P(EveryBody, BoxDotAndVisibilityOnBothAxes) {
             }
         }
         // The tail from the comet's corner, away from the Sun, K / distance long.
-        const double cl = r.w.shpCom->Left(), ct = r.w.shpCom->Top();
+        const double cl = double(r.w.shpCom->Left()), ct = double(r.w.shpCom->Top());
         const double dx = sunX - b[Com].Xn, dy = sunY - b[Com].Yn, d2 = dx * dx + dy * dy;
         EXPECT_TRUE(r.w.LinTail->Visible() && r.w.shpCom->Visible());
         EXPECT_NEAR(r.w.LinTail->X1(), cl + 15, 2e-3);

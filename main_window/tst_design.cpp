@@ -212,8 +212,8 @@ TEST(Design, EveryRowOfTheMainWindow) {
         SCOPED_TRACE(d.name);
         const auto* l = Get<Line>(w, d.name);
         ASSERT_TRUE(l);
-        EXPECT_EQ((XY{l->X1(), l->Y1()}), (XY{d.x1, d.y1}));
-        EXPECT_EQ((XY{l->X2(), l->Y2()}), (XY{d.x2, d.y2}));
+        EXPECT_EQ((XY{double(l->X1()), double(l->Y1())}), (XY{double(d.x1), double(d.y1)}));
+        EXPECT_EQ((XY{double(l->X2()), double(l->Y2())}), (XY{double(d.x2), double(d.y2)}));
         EXPECT_EQ(l->BorderColor(), d.colour);
         EXPECT_EQ(l->BorderWidth(), d.width);
         EXPECT_TRUE(l->Visible());
