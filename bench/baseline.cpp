@@ -8,8 +8,9 @@
 // drawn every 40 ms on a surface that keeps them; then also a second window of the Earth view's
 // size whose 10 opaque children move every 40 ms over a stretched picture.
 
+#include "usage.h"
+
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
@@ -19,38 +20,8 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
-#include <sys/resource.h>
 
 namespace {
-
-double CpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
-long PeakKiB() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return u.ru_maxrss;
-}
-
-// The memory of this process alone now: not the pages of libraries and fonts it shares with
-// others, which count in the peak above.
-long AnonymousKiB() {
-    std::FILE* f = std::fopen("/proc/self/status", "r");
-    if (!f)
-        return 0;
-    char line[256];
-    long kib = 0;
-    while (std::fgets(line, sizeof line, f))
-        if (std::sscanf(line, "RssAnon: %ld", &kib) == 1)
-            break;
-    std::fclose(f);
-    return kib;
-}
 
 class Box final : public QWidget {
 public:
@@ -146,25 +117,13 @@ int main(int argc, char** argv) {
             MoveBoxes(view, tick);
     });
 
-    QElapsedTimer wall;
-    double cpu0 = 0;
-    auto measure = [&](const char* what, auto next) {
-        cpu0 = CpuSeconds();
-        wall.restart();
-        QTimer::singleShot(20000, [&, what, next] {
-            const double share = (CpuSeconds() - cpu0) / (double(wall.nsecsElapsed()) / 1e9);
-            std::printf("%s: %.1f %% of one core, peak memory %.1f MiB, anonymous %.1f MiB\n", what,
-                        share * 100, double(PeakKiB()) / 1024, double(AnonymousKiB()) / 1024);
-            std::fflush(stdout);
-            next();
-        });
-    };
+    bench::Meter meter;
     // The same steps and times as bench_running.
     QTimer::singleShot(1000, [&] {
         timer.start(40);
-        measure("main window running", [&] {
+        meter.measure("main window running", [&] {
             view.show();
-            measure("with the Earth view running", [] { QCoreApplication::exit(0); });
+            meter.measure("with the Earth view running", [] { QCoreApplication::exit(0); });
         });
     });
     return QApplication::exec();

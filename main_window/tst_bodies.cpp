@@ -23,6 +23,11 @@ using namespace testing_support;
 
 namespace {
 
+// A value as single precision holds it.
+double Single(double v) {
+    return double(float(v));
+}
+
 struct Mode {
     const char* name;
     bool saturn, centred, held;
@@ -113,10 +118,10 @@ TEST_P(EveryBody, BoxDotAndVisibilityOnBothAxes) {
         std::vector<Drawn> drawn;
         auto place = [&](int i, double x, double y) {
             const Control* box = r.w.Find(b[i].box);
-            const double left = double(float(x - double(box->Width()) / 2));
-            const double top = double(float(y - double(box->Height()) / 2));
-            drawn.push_back({box, double(float(left + double(box->Width()) / 2)),
-                             double(float(top + double(box->Height()) / 2)), true, b[i].trail});
+            const double left = Single(x - double(box->Width()) / 2);
+            const double top = Single(y - double(box->Height()) / 2);
+            drawn.push_back({box, Single(left + double(box->Width()) / 2),
+                             Single(top + double(box->Height()) / 2), true, b[i].trail});
         };
         double offX = 0, offY = 0, moveX = 0, moveY = 0;
         if (advances) {
@@ -128,8 +133,7 @@ TEST_P(EveryBody, BoxDotAndVisibilityOnBothAxes) {
                 showX = pinX;
                 showY = pinY;
             }
-            drawn.push_back(
-                {r.w.picEth, double(float(showX)), double(float(showY)), true, b[Eth].trail});
+            drawn.push_back({r.w.picEth, Single(showX), Single(showY), true, b[Eth].trail});
             moveX = b[Eth].Xn - b[Eth].Xp;
             moveY = b[Eth].Yn - b[Eth].Yp;
         } else {
@@ -143,10 +147,8 @@ TEST_P(EveryBody, BoxDotAndVisibilityOnBothAxes) {
         place(Mon, b[Mon].Xn - offX, b[Mon].Yn - offY);
         {
             const Control* sun = r.w.picSun;
-            const double left = double(float(sunX - offX - 175)),
-                         top = double(float(sunY - offY - 175));
-            drawn.push_back(
-                {sun, double(float(left + 175)), double(float(top + 175)), true, {255, 255, 0}});
+            const double left = Single(sunX - offX - 175), top = Single(sunY - offY - 175);
+            drawn.push_back({sun, Single(left + 175), Single(top + 175), true, {255, 255, 0}});
         }
         Step(sunX, sunY, b[Mrc]);
         place(Mrc, b[Mrc].Xn - offX, b[Mrc].Yn - offY);

@@ -62,6 +62,19 @@ inline QImage Full(const controls::Form& f) {
     return image;
 }
 
+// Pixels in which two pictures differ; every pixel when their sizes do.
+inline long Differ(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return long(a.width()) * a.height();
+    if (a == b)
+        return 0;
+    long n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+
 // The colour of the device pixel that holds (x, y) twips.
 inline QColor At(const QImage& image, double xTwips, double yTwips) {
     const double dpr = image.devicePixelRatio();

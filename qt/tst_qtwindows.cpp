@@ -19,6 +19,7 @@
 
 using namespace controls;
 using qt_testing::At;
+using qt_testing::Differ;
 using qt_testing::W;
 
 namespace {
@@ -39,19 +40,6 @@ int Overlaps(const Form& f) {
     for (std::size_t i = 0; i < boxes.size(); ++i)
         for (std::size_t j = i + 1; j < boxes.size(); ++j)
             n += boxes[i].intersects(boxes[j]);
-    return n;
-}
-
-// Pixels in which two pictures of a window differ.
-long Differ(const QImage& a, const QImage& b) {
-    if (a.size() != b.size())
-        return long(a.width()) * a.height();
-    if (a == b)
-        return 0;
-    long n = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            n += a.pixel(x, y) != b.pixel(x, y);
     return n;
 }
 

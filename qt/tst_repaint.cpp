@@ -18,24 +18,13 @@
 
 using namespace controls;
 using qt_testing::At;
+using qt_testing::Differ;
 
 namespace {
 
 const QColor kSky(32, 32, 32);
 const QColor kSkyCircle(128, 128, 255); // the sky circle's outline
 const Color kBox{16, 16, 32};           // a body box's background
-
-long Differ(const QImage& a, const QImage& b) {
-    if (a.size() != b.size())
-        return long(a.width()) * a.height();
-    if (a == b)
-        return 0;
-    long n = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            n += a.pixel(x, y) != b.pixel(x, y);
-    return n;
-}
 
 // A backdrop that is not one colour, so that any difference in blending shows.
 QImage Backdrop(QSize logical, qreal dpr) {

@@ -7,7 +7,7 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
-import { launch, openPage, ready } from './browser.mjs';
+import { button, launch, noProblems, startPaused } from './browser.mjs';
 
 const axePath = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
@@ -15,21 +15,8 @@ let browser;
 before(async () => { browser = await launch({ hasTouch: true }); });
 after(async () => { await browser.close(); });
 
-const button = (page, name) => page.getByRole('button', { name, exact: true });
-
-function noProblems(problems) {
-  assert.deepEqual(problems, [], 'the page wrote to the console or threw');
-}
-
-async function start(viewport = { width: 1366, height: 768 }, deviceScaleFactor) {
-  const { page, problems } = await openPage(browser.context, { viewport });
-  if (deviceScaleFactor) {
-    const cdp = await page.context().newCDPSession(page);
-    await cdp.send('Emulation.setDeviceMetricsOverride', { ...viewport, deviceScaleFactor, mobile: false });
-  }
-  await ready(page);
-  await page.evaluate(() => window.wakusei.pause());
-  return { page, problems };
+function start(viewport = { width: 1366, height: 768 }, deviceScaleFactor) {
+  return startPaused(browser.context, { viewport, deviceScaleFactor });
 }
 
 // The small targets whose sizes the layout fixes, at scale 1: the three slow-start buttons

@@ -4,6 +4,7 @@
 
 // Opens the one-file page in the system's Chromium, for the tests and the benchmarks.
 import { chromium } from 'playwright-core';
+import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
@@ -50,4 +51,23 @@ export async function ready(page) {
   await page.waitForFunction(() => window.wakusei !== undefined);
   await page.evaluate(() => window.wakusei.ready);
   await page.evaluate(() => document.fonts.ready.then(() => undefined));
+}
+
+// A page as openPage gives it, at the device pixel ratio if one is given, ready and its clock
+// held by the test.
+export async function startPaused(context, { viewport, deviceScaleFactor, init } = {}) {
+  const { page, problems } = await openPage(context, { viewport, init });
+  if (deviceScaleFactor) {
+    const cdp = await page.context().newCDPSession(page);
+    await cdp.send('Emulation.setDeviceMetricsOverride', { ...viewport, deviceScaleFactor, mobile: false });
+  }
+  await ready(page);
+  await page.evaluate(() => window.wakusei.pause());
+  return { page, problems };
+}
+
+export const button = (page, name) => page.getByRole('button', { name, exact: true });
+
+export function noProblems(problems) {
+  assert.deepEqual(problems, [], 'the page wrote to the console or threw');
 }

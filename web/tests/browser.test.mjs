@@ -10,7 +10,7 @@ import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { launch, openPage, pagePath, ready, root } from './browser.mjs';
+import { button, launch, noProblems, openPage, pagePath, root, startPaused } from './browser.mjs';
 
 const buildDev = path.join(root, 'build', 'dev');
 const scenarioBin = process.env.WAKUSEI_SCENARIO || path.join(buildDev, 'web_scenario_headless');
@@ -22,19 +22,8 @@ before(async () => { browser = await launch(); });
 after(async () => { await browser.close(); });
 
 // A page at scale 1: the main window and the Earth view both fit 704 × 534 CSS pixels.
-async function start(options = {}) {
-  const { page, problems } = await openPage(browser.context, {
-    viewport: { width: 704, height: 534 }, ...options,
-  });
-  await ready(page);
-  await page.evaluate(() => window.wakusei.pause());
-  return { page, problems };
-}
-
-const button = (page, name) => page.getByRole('button', { name, exact: true });
-
-function noProblems(problems) {
-  assert.deepEqual(problems, [], 'the page wrote to the console or threw');
+function start(options = {}) {
+  return startPaused(browser.context, { viewport: { width: 704, height: 534 }, ...options });
 }
 
 test('the page is one file of at most 2 MB that loads nothing else', async () => {
@@ -442,11 +431,7 @@ for (const [what, viewport, dpr] of [
   test(`the trails land on the same pixels as the headless backend's at ${what}`, async () => {
     const expected = headlessTrail();
     assert.match(expected, /^trail frmWE [1-9]\d* pixels/);
-    const { page, problems } = await openPage(browser.context, { viewport });
-    const cdp = await page.context().newCDPSession(page);
-    await cdp.send('Emulation.setDeviceMetricsOverride', { ...viewport, deviceScaleFactor: dpr, mobile: false });
-    await ready(page);
-    await page.evaluate(() => window.wakusei.pause());
+    const { page, problems } = await startPaused(browser.context, { viewport, deviceScaleFactor: dpr });
     await button(page, '始める').click();
     await page.evaluate(() => window.wakusei.advance(4000));
     const w = await page.evaluate(() => window.wakusei.scale());
@@ -510,15 +495,17 @@ test('Esc on the main window ends the program: the page says so, without an erro
   await page.close();
 });
 
-test('a browser without WebAssembly gets a message in Japanese and no error', async () => {
-  const { page, problems } = await openPage(browser.context, {
-    viewport: { width: 704, height: 534 },
-    init: () => { delete window.WebAssembly; },
+for (const [what, init] of [
+  ['a browser without WebAssembly', () => { delete window.WebAssembly; }],
+  ['a program that does not compile', () => { WebAssembly.compile = () => Promise.reject(new Error('no')); }],
+]) {
+  test(`${what} gives the message in Japanese and no error`, async () => {
+    const { page, problems } = await openPage(browser.context, { viewport: { width: 704, height: 534 }, init });
+    const message = page.getByRole('alert');
+    await message.waitFor();
+    assert.match(await message.innerText(), /このブラウザーでは動きません。/);
+    assert.equal(await page.locator('.wk-window').count(), 0);
+    noProblems(problems);
+    await page.close();
   });
-  const message = page.getByRole('alert');
-  await message.waitFor();
-  assert.match(await message.innerText(), /このブラウザーでは動きません。/);
-  assert.equal(await page.locator('.wk-window').count(), 0);
-  noProblems(problems);
-  await page.close();
-});
+}

@@ -7,7 +7,7 @@
 // rather than made again. Costs themselves are measured in bench/web, not here.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, openPage, ready } from './browser.mjs';
+import { button, launch, noProblems, openPage, ready } from './browser.mjs';
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -32,12 +32,6 @@ async function start({ viewport = { width: 704, height: 534 }, dpr = 1, init } =
     await page.waitForFunction((s) => window.wakusei.scale() === s, before);
   };
   return { page, problems, rescale };
-}
-
-const button = (page, name) => page.getByRole('button', { name, exact: true });
-
-function noProblems(problems) {
-  assert.deepEqual(problems, [], 'the page wrote to the console or threw');
 }
 
 // Every device pixel of a window's trails: their count, how many are not the background, and
@@ -299,19 +293,6 @@ test('the fonts are ready before the program builds its first window', async () 
   });
   assert.deepEqual(await page.evaluate(() => window.fontsAtFirstWindow),
     ['Wakusei Gothic: loaded', 'Wakusei Gothic Bold: loaded', 'Wakusei Rounded: loaded']);
-  noProblems(problems);
-  await page.close();
-});
-
-test('a program that does not compile gives the message in Japanese and no error', async () => {
-  const { page, problems } = await openPage(browser.context, {
-    viewport: { width: 704, height: 534 },
-    init: () => { WebAssembly.compile = () => Promise.reject(new Error('no')); },
-  });
-  const message = page.getByRole('alert');
-  await message.waitFor();
-  assert.match(await message.innerText(), /このブラウザーでは動きません。/);
-  assert.equal(await page.locator('.wk-window').count(), 0);
   noProblems(problems);
   await page.close();
 });

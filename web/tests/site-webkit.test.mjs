@@ -4,20 +4,18 @@
 
 // The installable site in WebKit (Debian's WebKitGTK MiniBrowser, driven by WebKitWebDriver),
 // the engine of iPads: its service worker installs over http://127.0.0.1, and with the host
-// gone a reload still gives a working program. WebDriver cannot set WebKitGTK offline, so the
-// host is stopped instead. MiniBrowser needs an X display: one is started with xvfb-run.
+// gone the page still gives a working program. WebDriver cannot set WebKitGTK offline, so the
+// host is stopped instead. The browser is the engine tests' WebKit (engines.mjs).
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync, spawn } from 'node:child_process';
+import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
-import net from 'node:net';
 import path from 'node:path';
 import { pagePath } from './browser.mjs';
+import { launchWebKit, miniBrowser, webkitDriver } from './engines.mjs';
 import { serve } from './static-server.mjs';
 
 const siteDir = process.env.WAKUSEI_SITE || path.join(path.dirname(pagePath), 'site');
-const miniBrowser = ['x86_64-linux-gnu', 'aarch64-linux-gnu']
-  .map((arch) => `/usr/lib/${arch}/webkit2gtk-4.1/MiniBrowser`).find((p) => fs.existsSync(p));
 const has = (command) => {
   try {
     execFileSync('sh', ['-c', `command -v ${command}`], { stdio: 'ignore' });
@@ -26,106 +24,66 @@ const has = (command) => {
     return false;
   }
 };
-const missing = !miniBrowser || !has('WebKitWebDriver') || !has('xvfb-run')
+const missing = !fs.existsSync(miniBrowser) || !fs.existsSync(webkitDriver) || !has('Xvfb')
   ? 'needs Debian\'s webkit2gtk-driver and xvfb' : false;
 
-async function freePort() {
-  const server = net.createServer();
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  const { port } = server.address();
-  await new Promise((resolve) => server.close(resolve));
-  return port;
-}
-
-// A WebDriver session in MiniBrowser, on its own X display.
-async function webkit() {
-  const port = await freePort();
-  const driver = spawn('xvfb-run', ['-a', '-s', '-screen 0 1280x800x24', 'WebKitWebDriver', `--port=${port}`],
-    { detached: true, stdio: 'ignore' });
-  const base = `http://127.0.0.1:${port}`;
-  const call = async (method, route, body) => {
-    const r = await fetch(base + route, {
-      method, headers: { 'content-type': 'application/json' },
-      body: body === undefined ? undefined : JSON.stringify(body),
-    });
-    const { value } = await r.json();
-    if (value && value.error) throw new Error(`${route}: ${value.error}: ${value.message}`);
-    return value;
-  };
-  let session;
-  for (let i = 0; i < 100 && !session; i++) {
-    try {
-      session = await call('POST', '/session', {
-        capabilities: { alwaysMatch: { 'webkitgtk:browserOptions': { binary: miniBrowser, args: ['--automation'] } } },
-      });
-    } catch (e) {
-      if (!/fetch failed|ECONNREFUSED/.test(String(e.cause || e))) throw e;
-      await new Promise((resolve) => setTimeout(resolve, 100));
-    }
-  }
-  assert.ok(session, 'WebKitWebDriver started');
-  const s = `/session/${session.sessionId}`;
-  const wk = {
-    version: session.capabilities.browserVersion,
-    go: (url) => call('POST', `${s}/url`, { url }),
-    reload: () => call('POST', `${s}/refresh`, {}),
-    run: (script, ...args) => call('POST', `${s}/execute/sync`, { script, args }),
-    // script ends by calling done(value).
-    wait: (script, ...args) => call('POST', `${s}/execute/async`, {
-      script: `const done = arguments[arguments.length - 1]; ${script}`, args,
-    }),
-    async click(name) {
-      const el = await wk.run(`return [...document.querySelectorAll('button')].find((b) =>
-        (b.getAttribute('aria-label') || b.textContent).replace(/\\s/g, '') === arguments[0]);`, name);
-      assert.ok(el, `a button ${name}`);
-      await call('POST', `${s}/element/${Object.values(el)[0]}/click`, {});
-    },
-    async close() {
-      await call('DELETE', s).catch(() => {});
-      try { process.kill(-driver.pid, 'SIGTERM'); } catch { /* gone already */ }
-    },
-  };
-  await call('POST', `${s}/timeouts`, { script: 20000 });
-  return wk;
-}
-
-// Polls fn in the page until it returns something true.
-const until = (wk, fn) => wk.wait(`(async () => {
+// Polls the function (its source) in the page until it returns something true.
+const until = (wk, fn) => wk.evaluate(`async () => {
   for (let i = 0; i < 200; i++) {
     const v = await (${fn})();
-    if (v) return done(v);
+    if (v) return v;
     await new Promise((r) => setTimeout(r, 50));
   }
-  done(null);
-})();`);
+  return null;
+}`);
 
-test('WebKit: the service worker installs, and without the host a reload still works', { skip: missing }, async () => {
+// A mouse click at the centre of the button of that name (its label, or its text).
+async function click(wk, name) {
+  const at = await wk.evaluate((n) => {
+    const b = [...document.querySelectorAll('button')].find((el) =>
+      (el.getAttribute('aria-label') || el.textContent).replace(/\s/g, '') === n);
+    if (!b) return null;
+    const box = b.getBoundingClientRect();
+    return [Math.floor(box.left + box.width / 2), Math.floor(box.top + box.height / 2)];
+  }, name);
+  assert.ok(at, `a button ${name}`);
+  await wk.perform([{
+    type: 'pointer', id: 'mouse', parameters: { pointerType: 'mouse' },
+    actions: [
+      { type: 'pointerMove', x: at[0], y: at[1], origin: 'viewport', duration: 0 },
+      { type: 'pointerDown', button: 0 }, { type: 'pointerUp', button: 0 },
+    ],
+  }]);
+}
+
+test('WebKit: the service worker installs, and without the host the page loads again and works', { skip: missing }, async () => {
   const host = await serve(siteDir);
-  const wk = await webkit();
+  const wk = await launchWebKit();
   try {
-    await wk.go(host.url);
+    await wk.goto(host.url);
     const kept = await until(wk, `async () => navigator.serviceWorker.controller &&
       Promise.all((await caches.keys()).map(async (n) =>
         [n, (await (await caches.open(n)).keys()).map((r) => r.url).sort()]))`);
-    assert.ok(kept, `the service worker took over in WebKitGTK ${wk.version}`);
+    assert.ok(kept, `the service worker took over in ${wk.version}`);
     const build = fs.readFileSync(path.join(siteDir, 'sw.js'), 'utf8').match(/const BUILD = '(\w+)'/)[1];
     const files = fs.readdirSync(siteDir).filter((f) => f !== 'sw.js').map((f) => host.url + f).sort();
     assert.deepEqual(kept, [[`wakusei ${host.url} ${build}`, files]]);
 
     await host.close();
-    await wk.reload();
+    await wk.goto(host.url);
     assert.ok(await until(wk, '() => window.wakusei && window.wakusei.ready.then(() => true)'));
-    await wk.run('window.wakusei.pause();');
-    const earth = `return window.wakusei.snapshot('frmWE').split('\\n').find((l) => l.startsWith('picEth '));`;
-    const before = await wk.run(earth);
-    await wk.click('始める');
-    await wk.run('window.wakusei.advance(2000);');
-    assert.notEqual(await wk.run(earth), before, 'the Earth moved');
-    await wk.click('地球を中心に動かす');
-    await wk.click('これを地上から見ると…');
-    assert.equal(await wk.run(`const d = document.querySelector('[role="dialog"]');
-      return d && !d.hidden && document.getElementById(d.getAttribute('aria-labelledby')).textContent;`),
-    '地球から見ると');
+    await wk.evaluate(() => window.wakusei.pause());
+    const earth = () => wk.evaluate(() => window.wakusei.snapshot('frmWE').split('\n').find((l) => l.startsWith('picEth ')));
+    const before = await earth();
+    await click(wk, '始める');
+    await wk.evaluate(() => window.wakusei.advance(2000));
+    assert.notEqual(await earth(), before, 'the Earth moved');
+    await click(wk, '地球を中心に動かす');
+    await click(wk, 'これを地上から見ると…');
+    assert.equal(await wk.evaluate(() => {
+      const d = document.querySelector('[role="dialog"]');
+      return d && !d.hidden && document.getElementById(d.getAttribute('aria-labelledby')).textContent;
+    }), '地球から見ると');
   } finally {
     await wk.close();
     await host.close().catch(() => {});

@@ -13,7 +13,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { chromium } from 'playwright-core';
-import { launch, pagePath, ready, root } from './browser.mjs';
+import { button, launch, pagePath, ready, root } from './browser.mjs';
 import { serve } from './static-server.mjs';
 
 const siteDir = process.env.WAKUSEI_SITE || path.join(path.dirname(pagePath), 'site');
@@ -77,8 +77,6 @@ function pngSize(bytes) {
   return [bytes.readUInt32BE(16), bytes.readUInt32BE(20)];
 }
 
-const button = (page, name) => page.getByRole('button', { name, exact: true });
-
 // Where the program holds a body, as its snapshot line says.
 async function placeOf(page, control) {
   const snapshot = await page.evaluate(() => window.wakusei.snapshot('frmWE'));
@@ -97,12 +95,27 @@ async function works(page) {
   await page.getByRole('dialog', { name: '地球から見ると' }).waitFor();
 }
 
+// Builds the site from the page into out, as a release does.
+function buildSite(page, out) {
+  execFileSync('python3', [makeSite, '--page', page, '--sources', path.join(root, 'web', 'site'),
+    '--icons', path.join(root, 'resources', 'site'), '--out', out]);
+}
+
 function tempSite(page) {
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'wakusei-site-'));
   const out = path.join(dir, 'site');
-  execFileSync('python3', [makeSite, '--page', page, '--sources', path.join(root, 'web', 'site'),
-    '--icons', path.join(root, 'resources', 'site'), '--out', out]);
+  buildSite(page, out);
   return { dir, out };
+}
+
+// A temporary site of the page, and rebuild, which builds it again from a changed page that
+// marks itself with a meta element.
+function siteToRebuild() {
+  const { dir, out } = tempSite(pagePath);
+  const changed = path.join(dir, 'changed.html');
+  fs.writeFileSync(changed, fs.readFileSync(pagePath, 'utf8')
+    .replace('<head>', '<head>\n<meta name="wakusei-test" content="rebuilt">'));
+  return { dir, out, rebuild: () => buildSite(changed, out) };
 }
 
 test('the manifest parses and names the app, its language, colours and icons', async () => {
@@ -186,10 +199,7 @@ test('offline, a reload still shows a working program, and it starts again after
 });
 
 test('a rebuilt site with a changed page is picked up on the next load and the old cache is gone', async () => {
-  const { dir, out } = tempSite(pagePath);
-  const changed = path.join(dir, 'changed.html');
-  fs.writeFileSync(changed, fs.readFileSync(pagePath, 'utf8')
-    .replace('<head>', '<head>\n<meta name="wakusei-test" content="rebuilt">'));
+  const { dir, out, rebuild } = siteToRebuild();
   try {
     await withSite(out, async ({ host, open, problems }) => {
       const page = await open();
@@ -199,8 +209,7 @@ test('a rebuilt site with a changed page is picked up on the next load and the o
       assert.deepEqual(Object.keys(await caches(page)), [`wakusei ${host.url} ${old}`]);
       // The host's answers stay in the browser's HTTP cache for ten minutes: the new build
       // must not keep the old page from there.
-      execFileSync('python3', [makeSite, '--page', changed, '--sources', path.join(root, 'web', 'site'),
-        '--icons', path.join(root, 'resources', 'site'), '--out', out]);
+      rebuild();
       const build = buildOf(out);
       assert.notEqual(build, old);
       await page.reload();
@@ -220,10 +229,7 @@ test('a rebuilt site with a changed page is picked up on the next load and the o
 });
 
 test('a new build does not reload a page that is in use; it starts at the next load', async () => {
-  const { dir, out } = tempSite(pagePath);
-  const changed = path.join(dir, 'changed.html');
-  fs.writeFileSync(changed, fs.readFileSync(pagePath, 'utf8')
-    .replace('<head>', '<head>\n<meta name="wakusei-test" content="rebuilt">'));
+  const { dir, out, rebuild } = siteToRebuild();
   try {
     await withSite(out, async ({ host, open, problems }) => {
       const page = await open();
@@ -233,8 +239,7 @@ test('a new build does not reload a page that is in use; it starts at the next l
       await controlled(page);
       await works(page);
       await page.evaluate(() => { window.stillHere = true; });
-      execFileSync('python3', [makeSite, '--page', changed, '--sources', path.join(root, 'web', 'site'),
-        '--icons', path.join(root, 'resources', 'site'), '--out', out]);
+      rebuild();
       const build = buildOf(out);
       // The browser looks for a new build now and then; here, at once.
       await page.evaluate(async () => (await navigator.serviceWorker.getRegistration()).update());

@@ -7,7 +7,7 @@
 // closes.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, openPage, ready } from './browser.mjs';
+import { button, launch, noProblems, startPaused } from './browser.mjs';
 
 let browser;
 before(async () => { browser = await launch({ hasTouch: true }); });
@@ -17,21 +17,8 @@ after(async () => { await browser.close(); });
 const MAIN = { w: 704, h: 509 };
 const VIEW = { w: 559, h: 507 };
 
-const button = (page, name) => page.getByRole('button', { name, exact: true });
-
-function noProblems(problems) {
-  assert.deepEqual(problems, [], 'the page wrote to the console or threw');
-}
-
-async function start(viewport, deviceScaleFactor) {
-  const { page, problems } = await openPage(browser.context, { viewport });
-  if (deviceScaleFactor) {
-    const cdp = await page.context().newCDPSession(page);
-    await cdp.send('Emulation.setDeviceMetricsOverride', { ...viewport, deviceScaleFactor, mobile: false });
-  }
-  await ready(page);
-  await page.evaluate(() => window.wakusei.pause());
-  return { page, problems };
+function start(viewport, deviceScaleFactor) {
+  return startPaused(browser.context, { viewport, deviceScaleFactor });
 }
 
 // The Earth view opens from Earth-centred mode.
@@ -191,6 +178,9 @@ test('a rotation tiles again; when it closes, the main window fills the viewport
   await page.close();
 });
 
+// The Earth view's caption bar, by which it is dragged.
+const caption = (page) => page.locator('[data-form="frmTendo"] .wk-title').boundingBox();
+
 // Touches through the DevTools protocol, for a finger held down, moved and lifted.
 async function fingers(page) {
   const cdp = await page.context().newCDPSession(page);
@@ -204,7 +194,7 @@ test('dragged by a finger, the Earth view stays where put, even over the main wi
   await openEarthView(page);
   const tiled = await windows(page);
   const touch = await fingers(page);
-  const bar = await page.locator('[data-form="frmTendo"] .wk-title').boundingBox();
+  const bar = await caption(page);
   const x = bar.x + 100;
   const y = bar.y + bar.height / 2;
   await touch('touchStart', x, y);
@@ -229,7 +219,7 @@ test('dragged by a finger, the Earth view stays where put, even over the main wi
   await page.setViewportSize({ width: 1366, height: 768 });
 
   // Two taps on the caption: tiled as when it opened.
-  const bar2 = await page.locator('[data-form="frmTendo"] .wk-title').boundingBox();
+  const bar2 = await caption(page);
   for (let i = 0; i < 2; i++) {
     await touch('touchStart', bar2.x + 60, bar2.y + bar2.height / 2);
     await touch('touchEnd');
@@ -248,7 +238,7 @@ test('a mouse drags the Earth view by its caption; a double click tiles again; a
   const { page, problems } = await start({ width: 1280, height: 800 });
   await openEarthView(page);
   const tiled = await windows(page);
-  const bar = await page.locator('[data-form="frmTendo"] .wk-title').boundingBox();
+  const bar = await caption(page);
   const y = bar.y + bar.height / 2;
   await page.mouse.click(bar.x + 80, y);
   await page.mouse.click(bar.x + 80, y, { delay: 0 });
@@ -259,7 +249,7 @@ test('a mouse drags the Earth view by its caption; a double click tiles again; a
   await page.mouse.up();
   const dragged = await windows(page);
   assert.ok(Math.abs(dragged.view.left - (tiled.view.left - 300)) < 0.01, `x ${dragged.view.left}`);
-  const bar2 = await page.locator('[data-form="frmTendo"] .wk-title').boundingBox();
+  const bar2 = await caption(page);
   await page.mouse.dblclick(bar2.x + 80, bar2.y + bar2.height / 2);
   assert.deepEqual(await windows(page), tiled);
   noProblems(problems);
@@ -269,7 +259,7 @@ test('a mouse drags the Earth view by its caption; a double click tiles again; a
 test('a viewport too small to keep the dragged place puts the whole window back on the screen', async () => {
   const { page, problems } = await start({ width: 1366, height: 768 });
   await openEarthView(page);
-  const bar = await page.locator('[data-form="frmTendo"] .wk-title').boundingBox();
+  const bar = await caption(page);
   // Dragged far beyond the bottom right: it stops at the viewport's edges.
   await page.mouse.move(bar.x + 80, bar.y + 5);
   await page.mouse.down();
