@@ -143,18 +143,25 @@ function clicked(c) {
   page.M._wk_on_click(c.id);
 }
 
+// The controls a tick moves (bodies, the comet and its tail) lie on layers of their own and are
+// moved by a translation, at whole pixels as before: a move then lays nothing out and repaints
+// neither them nor what lies beneath them. The others keep their left and top.
+const MOVED = new Set(['box', 'shape', 'line']);
+
 export function place(id, l, t, w, h) {
   const c = page.controls.get(id);
   if (!c) return;
   const s = c.el.style;
-  s.left = l + 'px';
-  s.top = t + 'px';
-  s.width = w + 'px';
-  s.height = h + 'px';
-  if (c.kind === 'shape' || c.kind === 'line') {
-    c.el.setAttribute('width', w);
-    c.el.setAttribute('height', h);
+  if (MOVED.has(c.kind)) {
+    const at = `translate(${l}px, ${t}px)`;
+    if (c.at !== at) s.transform = c.at = at;
+  } else {
+    s.left = l + 'px';
+    s.top = t + 'px';
   }
+  if (c.w !== w) s.width = (c.w = w) + 'px';
+  if (c.h !== h) s.height = (c.h = h) + 'px';
+  if (c.kind === 'shape' || c.kind === 'line') setAll(c.el, { width: w, height: h });
 }
 
 function svgChild(parent, tag) {
