@@ -143,16 +143,26 @@ function clicked(c) {
   page.M._wk_on_click(c.id);
 }
 
-// The controls a tick moves (bodies, the comet and its tail) lie on layers of their own and are
-// moved by a translation, at whole pixels as before: a move then lays nothing out and repaints
-// neither them nor what lies beneath them. The others keep their left and top.
-const MOVED = new Set(['box', 'shape', 'line']);
+// A body, the comet or its tail, once it moves without changing size, is put on a layer of its
+// own and moved from then on by a translation, at whole pixels as before: a move then lays
+// nothing out and repaints neither it nor what lies beneath it. Controls that stay where they
+// are (the large circles, the pictures, the texts) keep their left and top and are drawn
+// exactly where they were.
+const MOVABLE = new Set(['box', 'shape', 'line']);
 
 export function place(id, l, t, w, h) {
   const c = page.controls.get(id);
   if (!c) return;
   const s = c.el.style;
-  if (MOVED.has(c.kind)) {
+  if (!c.moving && MOVABLE.has(c.kind) && c.w === w && c.h === h && (c.l !== l || c.t !== t)) {
+    c.moving = true;
+    s.left = '0px';
+    s.top = '0px';
+    c.el.classList.add('wk-moving');
+  }
+  c.l = l;
+  c.t = t;
+  if (c.moving) {
     const at = `translate(${l}px, ${t}px)`;
     if (c.at !== at) s.transform = c.at = at;
   } else {
