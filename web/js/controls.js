@@ -143,18 +143,35 @@ function clicked(c) {
   page.M._wk_on_click(c.id);
 }
 
+// A body, the comet or its tail, once it moves without changing size, is put on a layer of its
+// own and moved from then on by a translation, at whole pixels as before: a move then lays
+// nothing out and repaints neither it nor what lies beneath it. Controls that stay where they
+// are (the large circles, the pictures, the texts) keep their left and top and are drawn
+// exactly where they were.
+const MOVABLE = new Set(['box', 'shape', 'line']);
+
 export function place(id, l, t, w, h) {
   const c = page.controls.get(id);
   if (!c) return;
   const s = c.el.style;
-  s.left = l + 'px';
-  s.top = t + 'px';
-  s.width = w + 'px';
-  s.height = h + 'px';
-  if (c.kind === 'shape' || c.kind === 'line') {
-    c.el.setAttribute('width', w);
-    c.el.setAttribute('height', h);
+  if (!c.moving && MOVABLE.has(c.kind) && c.w === w && c.h === h && (c.l !== l || c.t !== t)) {
+    c.moving = true;
+    s.left = '0px';
+    s.top = '0px';
+    c.el.classList.add('wk-moving');
   }
+  c.l = l;
+  c.t = t;
+  if (c.moving) {
+    const at = `translate(${l}px, ${t}px)`;
+    if (c.at !== at) s.transform = c.at = at;
+  } else {
+    s.left = l + 'px';
+    s.top = t + 'px';
+  }
+  if (c.w !== w) s.width = (c.w = w) + 'px';
+  if (c.h !== h) s.height = (c.h = h) + 'px';
+  if (c.kind === 'shape' || c.kind === 'line') setAll(c.el, { width: w, height: h });
 }
 
 function svgChild(parent, tag) {
