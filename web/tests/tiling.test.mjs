@@ -108,6 +108,15 @@ const VIEWPORTS = [
   [1024, 768, 2], [820, 1180, 2], [1536, 864, 1.25], [1536, 736, 1.25], [1920, 1080, 1],
 ];
 
+// The browser may report a new viewport's width and height in two resize events: waits until
+// the windows have been placed for the last (or 5 s, after which the test's own checks fail).
+async function placedWithin(page, vw, vh) {
+  await page.waitForFunction(([w, h]) => [...document.querySelectorAll('.wk-window')].every((el) => {
+    const r = el.getBoundingClientRect();
+    return r.right <= w && r.bottom <= h;
+  }), [vw, vh], { timeout: 5000 }).catch(() => {});
+}
+
 test('opened, the Earth view and the main window are tiled wholly inside the viewport', async () => {
   const rows = [];
   for (const [width, height, dpr] of VIEWPORTS) {
@@ -208,11 +217,7 @@ test('dragged by a finger, the Earth view stays where put, even over the main wi
 
   // A resize keeps the dragged places, each window wholly inside the smaller viewport.
   await page.setViewportSize({ width: 1024, height: 600 });
-  // The browser may report the new width and height in two resize events: wait for the last.
-  await page.waitForFunction(() => [...document.querySelectorAll('.wk-window')].every((el) => {
-    const r = el.getBoundingClientRect();
-    return r.right <= 1024 && r.bottom <= 600;
-  }), null, { timeout: 5000 }).catch(() => {});
+  await placedWithin(page, 1024, 600);
   const smaller = await windows(page);
   assert.ok(inside(smaller.main, 1024, 600) && inside(smaller.view, 1024, 600), 'wholly inside');
   assert.ok(!apart(smaller.main, smaller.view), 'not tiled again by a resize after a drag');
@@ -269,7 +274,7 @@ test('a viewport too small to keep the dragged place puts the whole window back 
   assert.ok(inside(w.view, w.vw, w.vh), `kept on the screen while dragged: ${JSON.stringify(w)}`);
   // Turned to portrait: both windows, their captions and buttons stay on the screen.
   await page.setViewportSize({ width: 768, height: 1024 });
-  await page.waitForFunction(() => document.querySelector('[data-form="frmWE"]').getBoundingClientRect().right <= 768);
+  await placedWithin(page, 768, 1024);
   w = await windows(page);
   assert.ok(inside(w.main, 768, 1024), 'the main window');
   assert.ok(inside(w.view, 768, 1024), 'the Earth view');
