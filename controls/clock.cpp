@@ -28,6 +28,19 @@ void Clock::fireUntil(std::int64_t end) {
     now_ = end;
 }
 
+void Clock::set(Timer& timer) {
+    const int interval = timer.Interval();
+    std::int64_t due = now_ + interval;
+    for (const auto& [other, s] : timers_)
+        if (other != &timer && s.interval == interval && interval > 0) {
+            due = s.due;
+            while (2 * (due - now_) < interval)
+                due += interval;
+            break;
+        }
+    timers_[&timer] = {due, interval, ++sets_};
+}
+
 void Clock::Advance(int ms) {
     fireUntil(now_ + std::max(0, ms));
 }

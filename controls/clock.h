@@ -4,8 +4,9 @@
 
 #pragma once
 // The timers' schedule, for backends that keep time themselves (the headless one in tests, the
-// browser's): each running timer is due every interval after it was last set, and due timers
-// fire in time order, of two due together the one set first.
+// browser's): each running timer is due every interval after it was last set, in step with the
+// others of its interval, and due timers fire in time order, of two due together the one set
+// first.
 
 #include "controls/timer.h"
 
@@ -18,10 +19,10 @@ class Clock {
 public:
     void add(Timer& timer) { timers_[&timer]; }
     void remove(Timer& timer) { timers_.erase(&timer); }
-    // The timer's interval changed: its schedule starts again from now.
-    void set(Timer& timer) {
-        timers_[&timer] = {now_ + timer.Interval(), timer.Interval(), ++sets_};
-    }
+    // The timer's interval changed: its schedule starts again from now, one interval on. While
+    // another timer of the same interval runs, it keeps step with that one instead, from the
+    // first of its due times at least half an interval away, so that the two fire together.
+    void set(Timer& timer);
 
     // Moves the clock on by `ms`, firing every due timer at its due time.
     void Advance(int ms);

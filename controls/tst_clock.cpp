@@ -52,6 +52,44 @@ TEST(Clock, TimeLostIsNotReplayed) {
     EXPECT_EQ(clock.NextDue(), -1);
 }
 
+// A timer started while another of its interval runs keeps step with it, from the first of its
+// due times at least half an interval away; one of another interval keeps its own pace.
+TEST(Clock, SameIntervalKeepsStep) {
+    const struct {
+        int joinAt, interval, firstDue;
+    } rows[] = {
+        {0, 40, 40},  {13, 40, 40}, {20, 40, 40}, {21, 40, 80},  {33, 40, 80},
+        {39, 40, 80}, {40, 40, 80}, {61, 40, 120}, {13, 60, 73}, {13, 100, 113},
+    };
+    for (const auto& row : rows) {
+        controls::HeadlessBackend quiet;
+        Clock clock;
+        std::string log;
+        std::int64_t first = -1;
+        Timer a([&] { log += 'a'; }), b([&] {
+            log += 'b';
+            if (first < 0)
+                first = clock.Now();
+        });
+        clock.add(a);
+        clock.add(b);
+        a.setInterval(40);
+        clock.set(a);
+        clock.Advance(row.joinAt);
+        b.setInterval(row.interval);
+        clock.set(b);
+        clock.Advance(200 - row.joinAt);
+        EXPECT_EQ(first, row.firstDue) << "joined at " << row.joinAt << ", every " << row.interval;
+        if (row.interval != 40)
+            continue;
+        // Together from then on, the one set first first.
+        std::string together;
+        for (std::int64_t t = row.firstDue; t <= 200; t += 40)
+            together += "ab";
+        EXPECT_EQ(log.substr(log.find('b') - 1), together) << "joined at " << row.joinAt;
+    }
+}
+
 // A firing that reaches a stopped timer (one already on its way when a handler stopped it) runs
 // nothing: an interval of 0 means stopped, whoever calls.
 TEST(Timer, AStoppedTimerRunsNothingWhenFired) {

@@ -221,6 +221,36 @@ TEST(Opener, StoppedOrRunningAndAgainWithoutANewStartUp) {
     }
 }
 
+// Opened while the main motion runs at 40 ms, the view ticks with the main window: right
+// after it, from its first tick at least 20 ms away, so that it never shows a tick behind.
+TEST(Opener, ViewTicksWithTheMainWindow) {
+    const struct {
+        int openAt, firstTick;
+    } rows[] = {{0, 40}, {13, 40}, {20, 40}, {27, 80}, {39, 80}};
+    for (const auto& row : rows) {
+        Rig r;
+        r.w.cmdTendo->Click(); // Earth-centred: the Sun moves every tick
+        r.w.cmdSTR[0]->Click();
+        r.backend.Advance(row.openAt);
+        frmTendo& v = r.OpenView();
+        XY sun = Centre(v.picSun2);
+        r.backend.Advance(row.firstTick - row.openAt - 1);
+        EXPECT_EQ(Centre(v.picSun2), sun) << "opened at " << row.openAt;
+        r.backend.Advance(1);
+        EXPECT_NE(Centre(v.picSun2), sun) << "opened at " << row.openAt;
+        // Then both move at the same moments, and neither between them.
+        for (int tick = 0; tick < 3; ++tick) {
+            const XY mainSun = Centre(r.w.picSun), view = Centre(v.picSun2);
+            r.backend.Advance(39);
+            EXPECT_EQ(Centre(r.w.picSun), mainSun);
+            EXPECT_EQ(Centre(v.picSun2), view);
+            r.backend.Advance(1);
+            EXPECT_NE(Centre(r.w.picSun), mainSun);
+            EXPECT_NE(Centre(v.picSun2), view);
+        }
+    }
+}
+
 // Stop and move alternate; stopping names the bodies where they stand.
 TEST(Buttons, StopAndMoveInBothRanges) {
     for (bool saturnRange : {false, true}) {

@@ -7,13 +7,10 @@
 #include "qt/placement.h"
 #include "qt/widgets.h"
 
-#include "controls/timer.h"
-
 #include <QAccessible>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QScreen>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -227,24 +224,14 @@ void QtBackend::pointDrawn(Form& form, const Dot& dot) {
     WidgetOf(form)->drawDot(dot);
 }
 
-void QtBackend::timerCreated(Timer& timer) {
-    auto* t = new QTimer;
-    t->setTimerType(Qt::PreciseTimer);
-    QObject::connect(t, &QTimer::timeout, [&timer] { timer.Fire(); });
-    timer.peer = t;
-}
+void QtBackend::timerCreated(Timer&) {}
 
 void QtBackend::timerDestroyed(Timer& timer) {
-    delete static_cast<QTimer*>(timer.peer);
-    timer.peer = nullptr;
+    beats_.remove(timer);
 }
 
 void QtBackend::timerChanged(Timer& timer) {
-    auto* t = static_cast<QTimer*>(timer.peer);
-    if (timer.Interval() == 0)
-        t->stop();
-    else
-        t->start(timer.Interval());
+    beats_.set(timer);
 }
 
 void QtBackend::beep() {

@@ -6,6 +6,7 @@
 // The Qt Widgets backend: shows the control model's windows as widgets.
 
 #include "controls/backend.h"
+#include "qt/beats.h"
 
 #include <QObject>
 #include <QWidget>
@@ -40,6 +41,9 @@ public:
     std::function<void()> onBeep;
     std::function<void(controls::Control&)> onAnnounce;
 
+    // The timers' beats, for a test.
+    const Beats& beats() const { return beats_; }
+
 private:
     void restack(controls::Form& form);
     void retab(controls::Form& form);
@@ -47,6 +51,7 @@ private:
     controls::Backend* previous_;
     QWidget* main_ = nullptr; // the first window, owner of the others
     QMetaObject::Connection focusWatch_;
+    Beats beats_;
 };
 
 // The desktop's bell sound, or the display's bell; silent on a platform without a screen.
