@@ -58,7 +58,7 @@ TEST(Clock, SameIntervalKeepsStep) {
     const struct {
         int joinAt, interval, firstDue;
     } rows[] = {
-        {0, 40, 40},  {13, 40, 40}, {20, 40, 40}, {21, 40, 80},  {33, 40, 80},
+        {0, 40, 40},  {13, 40, 40}, {20, 40, 40},  {21, 40, 80}, {33, 40, 80},
         {39, 40, 80}, {40, 40, 80}, {61, 40, 120}, {13, 60, 73}, {13, 100, 113},
     };
     for (const auto& row : rows) {

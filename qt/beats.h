@@ -34,7 +34,7 @@ public:
 private:
     struct Member {
         controls::Timer* timer;
-        qint64 joined; // ms on clock_
+        qint64 joined;    // ms on clock_
         long long serial; // tells a timer that left and joined again from the one that left
     };
     struct Beat {

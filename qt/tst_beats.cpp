@@ -33,8 +33,7 @@ class Loop {
 public:
     explicit Loop(std::string& log) {
         sleep_ = QObject::connect(QAbstractEventDispatcher::instance(),
-                                  &QAbstractEventDispatcher::aboutToBlock,
-                                  [&log] { log += '|'; });
+                                  &QAbstractEventDispatcher::aboutToBlock, [&log] { log += '|'; });
     }
     ~Loop() { QObject::disconnect(sleep_); }
     Loop(const Loop&) = delete;

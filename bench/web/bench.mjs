@@ -5,8 +5,9 @@
 // Benchmarks of the one-file page in headless Chromium, each figure beside the same figure for
 // a bare baseline page (bench/web/baseline.html: the same visible work and nothing else)
 // measured in the same run, page and baseline taking turns: CPU of all the browser's
-// processes and the renderer's main-thread time at 25 ticks a second, the heap, and load to
-// first frame (with an empty page too). Then one tick's cost and the file's size. Run on
+// processes and the renderer's main-thread time at 25 ticks a second, with the main window
+// alone and with the Earth view open too (the baseline then moves ten more boxes over a picture
+// of the Earth view's size), the heap, and load to first frame (with an empty page too). Then one tick's cost and the file's size. Run on
 // demand by bench/web/run.sh; they never pass or fail anything.
 //
 // RUNS (5) runs of each page; SECONDS (10) of running per run.
@@ -87,10 +88,10 @@ async function heap(cdp) {
 // One run of one page at 25 ticks a second on its real clock. Both pages are driven alike,
 // through plain evaluation and a mouse click, so that neither holds more of the test driver's
 // own script than the other.
-async function running(kind) {
+async function running(kind, withView = false) {
   const page = await context.newPage();
   await page.setViewportSize(VIEWPORT);
-  await page.goto(kind === 'page' ? pageUrl : baselineUrl);
+  await page.goto(kind === 'page' ? pageUrl : baselineUrl + (withView ? '#view' : ''));
   const at = await page.evaluate(async (isPage) => {
     if (!isPage) return { x: 640, y: 360 };
     while (!window.wakusei) await new Promise((r) => setTimeout(r, 10));
@@ -101,6 +102,11 @@ async function running(kind) {
     return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
   }, kind === 'page');
   await page.mouse.click(at.x, at.y); // the page starts, and makes its sound here
+  if (withView && kind === 'page') {
+    const click = (name) => page.getByRole('button', { name, exact: true }).click();
+    await click('地球を中心に動かす');
+    await click('これを地上から見ると…');
+  }
   const ticks = () => page.evaluate(() => (window.wakusei ? window.wakusei.fired() : window.baselineTicks || 0));
   const cdp = await context.newCDPSession(page);
   await cdp.send('Performance.enable');
@@ -150,10 +156,12 @@ fs.rmSync(blank);
 load();
 
 const runs = { page: [], baseline: [] };
+const viewRuns = { page: [], baseline: [] };
 for (let i = 0; i < RUNS; i++) {
   // Turn about, and each kind first as often as the other.
   const order = i % 2 ? ['baseline', 'page'] : ['page', 'baseline'];
   for (const kind of order) runs[kind].push(await running(kind));
+  for (const kind of order) viewRuns[kind].push(await running(kind, true));
   load();
 }
 
@@ -200,6 +208,8 @@ console.log(`medians of ${RUNS} runs of ${SECONDS} s at 25 ticks/s and ${2 * RUN
 console.log(`${'figure'.padEnd(38)} ${'page'.padStart(11)}  ${'baseline'.padStart(11)}  ratio`);
 row('CPU, all browser processes (% of core)', '%', 'cpu');
 row('renderer main thread (% of core)', '%', 'main');
+row('  with the Earth view open', '%', 'cpu', 2, viewRuns);
+row('  renderer main thread', '%', 'main', 2, viewRuns);
 row('heap: JS and its array buffers', 'MiB', 'heap');
 row('DOM heap (for information)', 'MiB', 'dom');
 const [ff] = row('load to first frame, file://', 'ms', null, 1, frames);
