@@ -232,6 +232,15 @@ FAULTS = [
     ("qt: hidden controls stay shown", "qt/peers.cpp",
      "w->setVisible(model.Visible());", "w->setVisible(true);"),
     ("qt: bold ignored", "qt/peers.cpp", "font.setBold(f.bold);", "font.setBold(false);"),
+    ("clock: a joining timer keeps its own phase", "controls/clock.cpp",
+     "if (other != &timer && s.interval == interval && interval > 0) {",
+     "if (other != &timer && s.interval == interval && interval < 0) {"),
+    ("clock: joining a beat too close", "controls/clock.cpp",
+     "while (2 * (due - now_) < interval)", "while (due < now_)"),
+    ("qt: a joining timer fires at once", "qt/beats.cpp",
+     "if (2 * (now - m.joined) >= interval)", "if (2 * (now - m.joined) >= -interval)"),
+    ("qt: a stopped member still fires", "qt/beats.cpp",
+     "if (still != beat.members.end())", "if (still != beat.members.end() || interval > 0)"),
 ]
 
 
