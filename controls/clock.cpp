@@ -11,11 +11,11 @@ namespace controls {
 void Clock::fireUntil(std::int64_t end) {
     for (;;) {
         Timer* next = nullptr;
-        std::int64_t due = end + 1, order = 0;
+        std::int64_t due = end + 1;
         for (auto& [timer, s] : timers_)
-            if (s.interval > 0 && (s.due < due || (s.due == due && s.order < order))) {
+            if (s.interval > 0 &&
+                (s.due < due || (s.due == due && next && timer->Order() < next->Order()))) {
                 due = s.due;
-                order = s.order;
                 next = timer;
             }
         if (!next)
@@ -38,7 +38,7 @@ void Clock::set(Timer& timer) {
                 due += interval;
             break;
         }
-    timers_[&timer] = {due, interval, ++sets_};
+    timers_[&timer] = {due, interval};
 }
 
 void Clock::Advance(int ms) {

@@ -5,7 +5,7 @@
 #pragma once
 // The timers' schedule, for backends that keep time themselves (the headless one in tests, the
 // browser's): each running timer is due every interval after it was last set, in step with the
-// others of its interval, and due timers fire in time order, of two due together the one set
+// others of its interval, and due timers fire in time order, of two due together the one made
 // first.
 
 #include "controls/timer.h"
@@ -40,13 +40,11 @@ private:
     struct Schedule {
         std::int64_t due = 0;
         int interval = 0;
-        std::int64_t order = 0; // when it was last set
     };
     void fireUntil(std::int64_t end);
 
     std::map<Timer*, Schedule> timers_;
     std::int64_t now_ = 0;
-    std::int64_t sets_ = 0;
     long long fired_ = 0;
 };
 

@@ -8,8 +8,12 @@
 
 namespace controls {
 
+namespace {
+long long made = 0; // timers live on the one user-interface thread
+} // namespace
+
 Timer::Timer(std::function<void()> handler)
-    : backend_(CurrentBackend()), handler_(std::move(handler)) {
+    : backend_(CurrentBackend()), handler_(std::move(handler)), order_(++made) {
     backend_.timerCreated(*this);
 }
 

@@ -19,6 +19,9 @@ public:
     ~Timer();
 
     int Interval() const { return interval_; }
+    // Of timers due at the same moment, the one made first fires first: the main window's
+    // tick before the Earth view's, which shows what that tick drew.
+    long long Order() const { return order_; }
     void setInterval(int ms);
 
     // The backend calls this each time the interval has passed.
@@ -33,6 +36,7 @@ private:
     Backend& backend_;
     std::function<void()> handler_;
     int interval_ = 0;
+    long long order_;
 };
 
 } // namespace controls

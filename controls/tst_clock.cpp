@@ -28,7 +28,7 @@ TEST(Clock, EachTimerAtItsIntervalWithoutDrift) {
     slow.setInterval(100);
     clock.set(slow);
     clock.Advance(200);
-    // 40 80 | 100 | 120 160 200 | 200: at 200 both are due, the one set first fires first.
+    // 40 80 | 100 | 120 160 200 | 200: at 200 both are due, the one made first fires first.
     EXPECT_EQ(log, "ffsfffs");
     EXPECT_EQ(clock.Fired(), 7);
     EXPECT_EQ(clock.NextDue(), 40);
@@ -82,7 +82,7 @@ TEST(Clock, SameIntervalKeepsStep) {
         EXPECT_EQ(first, row.firstDue) << "joined at " << row.joinAt << ", every " << row.interval;
         if (row.interval != 40)
             continue;
-        // Together from then on, the one set first first.
+        // Together from then on, the one made first first.
         std::string together;
         for (std::int64_t t = row.firstDue; t <= 200; t += 40)
             together += "ab";

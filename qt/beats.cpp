@@ -31,7 +31,11 @@ void Beats::set(controls::Timer& timer) {
         QObject::connect(&beat->timer, &QTimer::timeout,
                          [this, b = beat.get(), interval] { fire(*b, interval); });
     }
-    beat->members.push_back({&timer, clock_.elapsed(), ++serials_});
+    // Kept in the order the timers were made, which is the order they fire.
+    auto& m = beat->members;
+    const auto at = std::find_if(
+        m.begin(), m.end(), [&timer](const Member& x) { return x.timer->Order() > timer.Order(); });
+    m.insert(at, {&timer, clock_.elapsed(), ++serials_});
     if (beat->members.size() == 1)
         beat->timer.start(interval);
 }

@@ -25,6 +25,7 @@ public:
     // A timer got a new interval (0 stops it). Alone on its interval, it starts a beat of its
     // own and first fires one interval from now, as a fresh timer would. Joining a running beat
     // of the same interval, it first fires at the first beat at least half an interval away.
+    // Within a beat, the timer made first fires first.
     void set(controls::Timer& timer);
     void remove(controls::Timer& timer);
 
@@ -39,7 +40,7 @@ private:
     };
     struct Beat {
         QTimer timer;
-        std::vector<Member> members; // in the order they joined: that is the order they fire
+        std::vector<Member> members; // in the order the timers were made: the order they fire
     };
     void fire(Beat& beat, int interval);
 
