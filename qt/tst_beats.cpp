@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -28,13 +29,15 @@ using qt_testing::W;
 namespace {
 
 // Runs the event loop, sleeping between events as the program does, until `done` is called
-// or five seconds have passed; writes '|' to `log` each time the loop goes to sleep.
+// or five seconds have passed; calls `atSleep` each time the loop goes to sleep.
 class Loop {
 public:
-    explicit Loop(std::string& log) {
+    explicit Loop(std::function<void()> atSleep) {
         sleep_ = QObject::connect(QAbstractEventDispatcher::instance(),
-                                  &QAbstractEventDispatcher::aboutToBlock, [&log] { log += '|'; });
+                                  &QAbstractEventDispatcher::aboutToBlock, std::move(atSleep));
     }
+    // Writes '|' to `log` at each sleep.
+    explicit Loop(std::string& log) : Loop([&log] { log += '|'; }) {}
     ~Loop() { QObject::disconnect(sleep_); }
     Loop(const Loop&) = delete;
     Loop& operator=(const Loop&) = delete;
@@ -205,7 +208,6 @@ private slots:
         w.cmdFrm2->Click();
         frmTendo& v = *w.EarthView();
 
-        std::string log;
         struct At {
             float l, t;
         };
@@ -213,23 +215,20 @@ private slots:
         int sleeps = 0;
         bool viewStarted = false;
         QStringList lagging;
-        Loop loop(log);
-        const auto watch = QObject::connect(
-            QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, [&] {
-                const At m{w.picSun->Left(), w.picSun->Top()};
-                const At s{v.picSun2->Left(), v.picSun2->Top()};
-                const bool mainMoved = m.l != main.l || m.t != main.t;
-                const bool viewMoved = s.l != view.l || s.t != view.t;
-                viewStarted = viewStarted || viewMoved;
-                if (viewStarted && mainMoved && !viewMoved)
-                    lagging << QString::number(sleeps);
-                main = m;
-                view = s;
-                if (++sleeps == 120)
-                    loop.done();
-            });
+        Loop loop([&] {
+            const At m{w.picSun->Left(), w.picSun->Top()};
+            const At s{v.picSun2->Left(), v.picSun2->Top()};
+            const bool mainMoved = m.l != main.l || m.t != main.t;
+            const bool viewMoved = s.l != view.l || s.t != view.t;
+            viewStarted = viewStarted || viewMoved;
+            if (viewStarted && mainMoved && !viewMoved)
+                lagging << QString::number(sleeps);
+            main = m;
+            view = s;
+            if (++sleeps == 120)
+                loop.done();
+        });
         const bool ran = loop.run();
-        QObject::disconnect(watch);
         w.cmdSTP->Click();
         QVERIFY(ran);
         QVERIFY(viewStarted);
