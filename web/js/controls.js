@@ -21,8 +21,11 @@ export function controlCreate(formId, id, kind, name) {
     const text = document.createElement('span');
     el.appendChild(text);
     el.addEventListener('click', () => { if (!pressedLong(c)) clicked(c); });
-  } else if (k === 'shape' || k === 'line') {
+  } else if (k === 'shape') {
     el = document.createElementNS(SVG, 'svg');
+    el.setAttribute('aria-hidden', 'true');
+  } else if (k === 'line') {
+    el = document.createElement('div');
     el.setAttribute('aria-hidden', 'true');
   } else if (k === 'image') {
     el = document.createElement('img');
@@ -143,12 +146,11 @@ function clicked(c) {
   page.M._wk_on_click(c.id);
 }
 
-// A body, the comet or its tail, once it moves without changing size, is put on a layer of its
-// own and moved from then on by a translation, at whole pixels as before: a move then lays
-// nothing out and repaints neither it nor what lies beneath it. Controls that stay where they
-// are (the large circles, the pictures, the texts) keep their left and top and are drawn
-// exactly where they were.
-const MOVABLE = new Set(['box', 'shape', 'line']);
+// A body or the comet, once it moves without changing size, is put on a layer of its own and
+// moved from then on by a translation: a move then lays nothing out. Controls that stay where
+// they are (the large circles, the pictures, the texts) keep their left and top and are drawn
+// exactly where they were. A line whose ends move is drawn by line() alone.
+const MOVABLE = new Set(['box', 'shape']);
 
 export function place(id, l, t, w, h) {
   const c = page.controls.get(id);
@@ -162,16 +164,28 @@ export function place(id, l, t, w, h) {
   }
   c.l = l;
   c.t = t;
+  // A moving circle is put at its exact place by circle(), a moving line by line(): both follow.
+  if ((c.moving && c.kind === 'shape') || c.bar) return;
   if (c.moving) {
-    const at = `translate(${l}px, ${t}px)`;
-    if (c.at !== at) s.transform = c.at = at;
+    move(c, l, t);
   } else {
     s.left = l + 'px';
     s.top = t + 'px';
   }
+  size(c, w, h);
+}
+
+function size(c, w, h) {
+  const s = c.el.style;
   if (c.w !== w) s.width = (c.w = w) + 'px';
   if (c.h !== h) s.height = (c.h = h) + 'px';
-  if (c.kind === 'shape' || c.kind === 'line') setAll(c.el, { width: w, height: h });
+  if (c.kind === 'shape') setAll(c.el, { width: w, height: h });
+  if (c.kind === 'line' && c.svg) setAll(c.svg, { width: w, height: h });
+}
+
+function move(c, x, y) {
+  const at = `translate(${x}px, ${y}px)`;
+  if (c.at !== at) c.el.style.transform = c.at = at;
 }
 
 function svgChild(parent, tag) {
@@ -222,15 +236,47 @@ export function circle(id, x, y, d, fill, outline) {
   const withOutline = d > 1 && outline >= 0;
   showPart(parts.fill, withFill);
   showPart(parts.outline, withOutline);
-  if (withFill) setAll(parts.fill, { cx: x, cy: y, r: d / 2, fill: css(fill) });
-  if (withOutline) setAll(parts.outline, { cx: x, cy: y, r: d / 2 - 0.5, stroke: css(outline) });
+  let cx = x;
+  let cy = y;
+  if (c.moving && c.kind === 'shape') {
+    // The circle stays where it was in its box, and the box is moved by the exact fraction of
+    // a pixel instead: the browser draws it at the same place with nothing to lay out.
+    if (!c.anchor || c.anchor.d !== d) {
+      c.anchor = { x, y, d };
+      size(c, Math.ceil(x + d / 2), Math.ceil(y + d / 2));
+    }
+    cx = c.anchor.x;
+    cy = c.anchor.y;
+    move(c, c.l + x - cx, c.t + y - cy);
+  }
+  if (withFill) setAll(parts.fill, { cx, cy, r: d / 2, fill: css(fill) });
+  if (withOutline) setAll(parts.outline, { cx, cy, r: d / 2 - 0.5, stroke: css(outline) });
 }
 
+// A line that keeps its place is the browser's own line, crisp where it is level or upright.
+// Once its ends move (the comet's tail), it is a bar of one pixel turned and stretched into
+// place by a transformation: moving it then lays nothing out.
 export function line(id, x1, y1, x2, y2, width, colour, smooth) {
   const c = page.controls.get(id);
   if (!c) return;
-  if (!c.line) {
-    c.line = svgChild(c.el, 'line');
+  const ends = `${c.l + x1},${c.t + y1},${c.l + x2},${c.t + y2}`;
+  if (!c.bar && c.ends !== undefined && c.ends !== ends) {
+    c.bar = document.createElement('div');
+    c.bar.className = 'wk-bar';
+    c.el.appendChild(c.bar);
+    c.el.classList.add('wk-barred');
+    c.origin = { x: c.l, y: c.t }; // where the box stays from now on
+  }
+  c.ends = ends;
+  if (c.bar) {
+    bar(c, x1 + c.l - c.origin.x, y1 + c.t - c.origin.y, x2 + c.l - c.origin.x,
+      y2 + c.t - c.origin.y, width, colour);
+    return;
+  }
+  if (!c.svg) {
+    c.svg = svgChild(c.el, 'svg');
+    setAll(c.svg, { width: c.w, height: c.h });
+    c.line = svgChild(c.svg, 'line');
     c.line.setAttribute('stroke-linecap', 'butt');
   }
   setAll(c.line, {
@@ -239,6 +285,26 @@ export function line(id, x1, y1, x2, y2, width, colour, smooth) {
     'stroke-width': Math.max(width, 0),
     'shape-rendering': smooth ? 'geometricPrecision' : 'crispEdges',
   });
+}
+
+// The bar is a square of one pixel at the box's corner. The transformation takes its top edge
+// along the line from end to end, and its height across the line, centred on it: the same
+// shape as the line with flat ends.
+function bar(c, x1, y1, x2, y2, width, colour) {
+  const dx = x2 - x1;
+  const dy = y2 - y1;
+  const length = Math.hypot(dx, dy);
+  const shown = width > 0 && length > 0;
+  showPart(c.bar, shown);
+  if (c.svg) showPart(c.svg, false);
+  if (!shown) return;
+  const ux = dx / length;
+  const uy = dy / length;
+  const m = `matrix(${dx}, ${dy}, ${-uy * width}, ${ux * width}, ${x1 + (uy * width) / 2}, ` +
+    `${y1 - (ux * width) / 2})`;
+  if (c.bar.wkAt !== m) c.bar.style.transform = c.bar.wkAt = m;
+  const fill = css(colour);
+  if (c.bar.wkFill !== fill) c.bar.style.background = c.bar.wkFill = fill;
 }
 
 export function text(id, t) {
