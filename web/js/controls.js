@@ -294,8 +294,10 @@ function bar(c, x1, y1, x2, y2, width, colour) {
   const dx = x2 - x1;
   const dy = y2 - y1;
   const length = Math.hypot(dx, dy);
+  // Hidden rather than taken out: a tail that shrinks to nothing and grows again, as the Earth
+  // view's may on every other tick, then costs no layout either.
   const shown = width > 0 && length > 0;
-  showPart(c.bar, shown);
+  if (c.bar.wkShown !== shown) c.bar.style.visibility = (c.bar.wkShown = shown) ? '' : 'hidden';
   if (c.svg) showPart(c.svg, false);
   if (!shown) return;
   const ux = dx / length;

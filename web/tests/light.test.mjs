@@ -275,6 +275,114 @@ test('the comet keeps its elements as it moves, and is drawn where the program p
   await page.close();
 });
 
+// --- The comet's tail ----------------------------------------------------------------------------
+
+const TAIL = [192, 192, 255]; // RGB(192, 192, 255), two pixels wide
+
+// The colours of the page's pixels at the given points, from a screenshot.
+async function colours(page, points) {
+  const png = (await page.screenshot()).toString('base64');
+  return page.evaluate(async ([src, at]) => {
+    const img = new Image();
+    await new Promise((resolve, reject) => {
+      img.onload = resolve;
+      img.onerror = reject;
+      img.src = 'data:image/png;base64,' + src;
+    });
+    const ctx = document.createElement('canvas').getContext('2d', { willReadFrequently: true });
+    ctx.canvas.width = img.width;
+    ctx.canvas.height = img.height;
+    ctx.drawImage(img, 0, 0);
+    return at.map(([x, y]) => [...ctx.getImageData(x, y, 1, 1).data.slice(0, 3)]);
+  }, [png, points]);
+}
+
+// The ends of a window's line as the program has them, in the window's pixels.
+async function lineEnds(page, form, name) {
+  const line = (await page.evaluate((f) => window.wakusei.snapshot(f), form))
+    .split('\n').find((l) => l.startsWith(name + ' '));
+  const [from, to] = line.split(' ')[1].split(/-(?=-?0x)/);
+  const [x1, y1] = from.split(',').map((v) => Math.round(hexFloat(v) / 15));
+  const [x2, y2] = to.split(',').map((v) => Math.round(hexFloat(v) / 15));
+  return { x1, y1, x2, y2, visible: line.endsWith(' visible') };
+}
+
+test('the comet\'s tail is drawn from end to end where the program puts it, Sun or Earth at rest', async () => {
+  const { page, problems } = await start(); // scale 1: a window pixel is a screen pixel
+  await button(page, '始める').click();
+  let checked = 0;
+  for (const mode of ['太陽', '地球']) {
+    if (mode === '地球') await button(page, '地球を中心に動かす').click();
+    for (let i = 0; i < 40; i++) { // more than one round: the tail is long near the Sun
+      await page.evaluate(() => window.wakusei.advance(1600));
+      const { x1, y1, x2, y2, visible } = await lineEnds(page, 'frmWE', 'LinTail');
+      const length = Math.hypot(x2 - x1, y2 - y1);
+      if (!visible || length < 12) continue;
+      const client = await page.evaluate(() => {
+        const r = document.querySelector('[data-form="frmWE"] .wk-client').getBoundingClientRect();
+        return { x: r.left, y: r.top, w: r.width, h: r.height };
+      });
+      // Points on the line clear of the comet, each with the four pixels that meet there: the
+      // line, two pixels wide, covers most of one of them.
+      const at = [];
+      for (const f of [0.5, 0.7, 0.9]) {
+        const x = Math.round(x1 + f * (x2 - x1));
+        const y = Math.round(y1 + f * (y2 - y1));
+        if (x < 1 || y < 1 || x >= client.w || y >= client.h) continue; // the window clips it
+        const [sx, sy] = [client.x + x, client.y + y];
+        at.push([sx - 1, sy - 1], [sx, sy - 1], [sx - 1, sy], [sx, sy]);
+      }
+      if (!at.length) continue;
+      const got = await colours(page, at);
+      for (let k = 0; k < got.length; k += 4) {
+        const off = Math.min(...got.slice(k, k + 4)
+          .map((c) => Math.max(...c.map((v, j) => Math.abs(v - TAIL[j])))));
+        assert.ok(off <= 64, `${mode} at rest, tick ${i}: the tail from ${x1},${y1} to ${x2},${y2} ` +
+          `is not drawn near ${at[k + 3]} (${JSON.stringify(got.slice(k, k + 4))})`);
+      }
+      checked++;
+    }
+  }
+  assert.ok(checked >= 6, `only ${checked} tails long enough to check`);
+  noProblems(problems);
+  await page.close();
+});
+
+// Chromium's count of layouts of the page.
+async function layoutCount(cdp) {
+  const { metrics } = await cdp.send('Performance.getMetrics');
+  return metrics.find((m) => m.name === 'LayoutCount').value;
+}
+
+test('a tick moves the bodies, the comet and its tail without laying the page out', async () => {
+  const { page, problems } = await start({ viewport: { width: 1280, height: 720 } });
+  const cdp = await page.context().newCDPSession(page);
+  await cdp.send('Performance.enable');
+  const frame = () => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => setTimeout(r))));
+  const ticks = async (what) => {
+    await page.evaluate(() => window.wakusei.advance(400)); // the first moves of what changed
+    await frame();
+    const before = await layoutCount(cdp);
+    const shown = await page.evaluate(() => window.wakusei.snapshot('frmWE'));
+    for (let i = 0; i < 25; i++) {
+      await page.evaluate(() => window.wakusei.advance(40));
+      await frame();
+    }
+    // Only the bodies, the comet and its tail moved: no caption changed meanwhile.
+    const captions = (s) => s.split('\n').map((l) => l.match(/"[^"]*"/g)).join();
+    assert.equal(captions(await page.evaluate(() => window.wakusei.snapshot('frmWE'))), captions(shown));
+    assert.equal(await layoutCount(cdp) - before, 0, `${what}: layouts in 25 ticks`);
+  };
+  await button(page, '始める').click();
+  await ticks('the Sun at rest');
+  await button(page, '地球を中心に動かす').click();
+  await ticks('the Earth at rest');
+  await button(page, 'これを地上から見ると…').click();
+  await ticks('with the Earth view open');
+  noProblems(problems);
+  await page.close();
+});
+
 // --- Start-up ----------------------------------------------------------------------------------
 
 test('the fonts are ready before the program builds its first window', async () => {
