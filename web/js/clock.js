@@ -21,12 +21,13 @@ function hidden() {
 }
 
 // Brings the program's time up to now: called before anything the user does reaches it.
+// Says whether it ran the program (and so set the next wake-up).
 export function pump() {
   const M = page.M;
-  if (!M || paused || pumping || hidden()) return;
+  if (!M || paused || pumping || hidden()) return false;
   const now = performance.now();
   const ms = Math.floor(now - last);
-  if (ms <= 0) return;
+  if (ms <= 0) return false;
   last += ms;
   pumping = true;
   try {
@@ -35,6 +36,7 @@ export function pump() {
     pumping = false;
   }
   schedule();
+  return true;
 }
 
 function schedule() {
@@ -45,8 +47,7 @@ function schedule() {
   if (due < 0) return;
   timeout = setTimeout(() => {
     timeout = null;
-    pump();
-    schedule();
+    if (!pump()) schedule(); // woken too early: wait again
   }, due);
 }
 
