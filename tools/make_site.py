@@ -21,6 +21,8 @@ import os
 import shutil
 import sys
 
+from embed_web import ascii_html
+
 MANIFEST = "manifest.webmanifest"
 WORKER = "sw.js"
 TOUCH_ICON = "apple-touch-icon.png"
@@ -58,7 +60,7 @@ def main():
     # The first </head> is the page's own: the program and its script come later, in the body.
     if "</head>" not in page:
         sys.exit("make_site.py: %s has no </head>" % a.page)
-    page = page.replace("</head>", head_tags(manifest) + "</head>", 1)
+    page = ascii_html(page.replace("</head>", head_tags(manifest) + "</head>", 1))
 
     files = {"index.html": page.encode("utf-8"), MANIFEST: manifest_bytes}
     for name in sorted(os.listdir(a.icons)):

@@ -7,7 +7,9 @@
 // rather than made again. Costs themselves are measured in bench/web, not here.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { button, launch, noProblems, openPage, ready } from './browser.mjs';
+import fs from 'node:fs';
+import path from 'node:path';
+import { button, launch, noProblems, openPage, pagePath, ready } from './browser.mjs';
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -401,6 +403,26 @@ test('the fonts are ready before the program builds its first window', async () 
   });
   assert.deepEqual(await page.evaluate(() => window.fontsAtFirstWindow),
     ['Wakusei Gothic: loaded', 'Wakusei Gothic Bold: loaded', 'Wakusei Rounded: loaded']);
+  noProblems(problems);
+  await page.close();
+});
+
+// A file of ASCII alone is read as one-byte text, faster than one with any Japanese letter in
+// it; the letters of the page's own texts are character references, and still read as before.
+test('the page and the site\'s page are written in ASCII, and their texts still read in Japanese', async () => {
+  for (const file of [pagePath, path.join(path.dirname(pagePath), 'site', 'index.html')]) {
+    const bytes = fs.readFileSync(file);
+    const at = bytes.findIndex((b) => b > 0x7f);
+    assert.equal(at, -1, `${file}: byte ${at} is not ASCII`);
+  }
+  const { page, problems } = await start();
+  assert.equal(await page.title(), '惑星の動き');
+  const texts = await page.evaluate(() => ['nowasm', 'ended']
+    .map((id) => document.getElementById(id).textContent.replace(/\s+/g, ' ').trim()));
+  assert.deepEqual(texts, [
+    'このブラウザーでは動きません。Chrome、Edge、Safari の新しい版で開いてください。',
+    '終わりました。 もう一度始める',
+  ]);
   noProblems(problems);
   await page.close();
 });
