@@ -146,10 +146,11 @@ function clicked(c) {
   page.M._wk_on_click(c.id);
 }
 
-// A body or the comet, once it moves without changing size, is put on a layer of its own and
-// moved from then on by a translation: a move then lays nothing out. Controls that stay where
-// they are (the large circles, the pictures, the texts) keep their left and top and are drawn
-// exactly where they were. A line whose ends move is drawn by line() alone.
+// A body or the comet, once it moves without changing size, is moved from then on by a
+// translation: a move then lays nothing out. A body is put on a layer of its own, which the
+// move does not repaint; the comet is drawn where it lands (see circle()). Controls that stay
+// where they are (the large circles, the pictures, the texts) keep their left and top and are
+// drawn exactly where they were. A slanted line whose ends move is drawn by line() alone.
 const MOVABLE = new Set(['box', 'shape']);
 
 export function place(id, l, t, w, h) {
@@ -253,14 +254,15 @@ export function circle(id, x, y, d, fill, outline) {
   if (withOutline) setAll(parts.outline, { cx, cy, r: d / 2 - 0.5, stroke: css(outline) });
 }
 
-// A line that keeps its place is the browser's own line, crisp where it is level or upright.
-// Once its ends move (the comet's tail), it is a bar of one pixel turned and stretched into
-// place by a transformation: moving it then lays nothing out.
+// A line is the browser's own line, crisp where it is level or upright, until its ends move to
+// a slant (the comet's tail). From then on it is a bar of one pixel turned and stretched into
+// place by a transformation: moving it then lays nothing out. The axes, which move only when
+// the range changes and are level, stay lines.
 export function line(id, x1, y1, x2, y2, width, colour, smooth) {
   const c = page.controls.get(id);
   if (!c) return;
   const ends = `${c.l + x1},${c.t + y1},${c.l + x2},${c.t + y2}`;
-  if (!c.bar && c.ends !== undefined && c.ends !== ends) {
+  if (!c.bar && smooth && c.ends !== undefined && c.ends !== ends) {
     c.bar = document.createElement('div');
     c.bar.className = 'wk-bar';
     c.el.appendChild(c.bar);
