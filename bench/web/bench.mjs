@@ -7,8 +7,9 @@
 // measured in the same run, page and baseline taking turns: CPU of all the browser's
 // processes and the renderer's main-thread time at 25 ticks a second, with the main window
 // alone and with the Earth view open too (the baseline then moves ten more boxes over a picture
-// of the Earth view's size), the heap, and load to first frame (with an empty page too). Then one tick's cost and the file's size. Run on
-// demand by bench/web/run.sh; they never pass or fail anything.
+// of the Earth view's size), the heap, and load to first frame (with an empty page too). Then
+// one tick's cost and the file's size. Run on demand by bench/web/run.sh; they never pass or
+// fail anything.
 //
 // RUNS (5) runs of each page; SECONDS (10) of running per run.
 import fs from 'node:fs';

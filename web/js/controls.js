@@ -261,15 +261,18 @@ export function circle(id, x, y, d, fill, outline) {
 export function line(id, x1, y1, x2, y2, width, colour, smooth) {
   const c = page.controls.get(id);
   if (!c) return;
-  const ends = `${c.l + x1},${c.t + y1},${c.l + x2},${c.t + y2}`;
-  if (!c.bar && smooth && c.ends !== undefined && c.ends !== ends) {
-    c.bar = document.createElement('div');
-    c.bar.className = 'wk-bar';
-    c.el.appendChild(c.bar);
-    c.el.classList.add('wk-barred');
-    c.origin = { x: c.l, y: c.t }; // where the box stays from now on
+  if (!c.bar) {
+    const ends = `${c.l + x1},${c.t + y1},${c.l + x2},${c.t + y2}`;
+    if (smooth && c.ends !== undefined && c.ends !== ends) {
+      c.bar = document.createElement('div');
+      c.bar.className = 'wk-bar';
+      c.el.appendChild(c.bar);
+      c.el.classList.add('wk-barred');
+      if (c.svg) showPart(c.svg, false);
+      c.origin = { x: c.l, y: c.t }; // where the box stays from now on
+    }
+    c.ends = ends;
   }
-  c.ends = ends;
   if (c.bar) {
     bar(c, x1 + c.l - c.origin.x, y1 + c.t - c.origin.y, x2 + c.l - c.origin.x,
       y2 + c.t - c.origin.y, width, colour);
@@ -300,7 +303,6 @@ function bar(c, x1, y1, x2, y2, width, colour) {
   // view's may on every other tick, then costs no layout either.
   const shown = width > 0 && length > 0;
   if (c.bar.wkShown !== shown) c.bar.style.visibility = (c.bar.wkShown = shown) ? '' : 'hidden';
-  if (c.svg) showPart(c.svg, false);
   if (!shown) return;
   const ux = dx / length;
   const uy = dy / length;
