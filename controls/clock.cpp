@@ -53,6 +53,18 @@ void Clock::RunFor(int ms) {
     fireUntil(end);
 }
 
+int Clock::Idle(int ms) {
+    const int next = NextDue();
+    const int moved = std::max(0, next < 0 ? ms : std::min(ms, next));
+    now_ += moved;
+    return moved;
+}
+
+int Clock::Running() const {
+    return int(std::count_if(timers_.begin(), timers_.end(),
+                             [](const auto& t) { return t.second.interval > 0; }));
+}
+
 int Clock::NextDue() const {
     std::int64_t due = -1;
     for (const auto& [timer, s] : timers_)

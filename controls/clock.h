@@ -3,8 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The timers' schedule, for backends that keep time themselves (the headless one in tests, the
-// browser's): each running timer is due every interval after it was last set, in step with the
+// The timers' schedule, for every backend (the headless one in tests, the browser's, Qt's): each running timer is due every interval after it was last set, in step with the
 // others of its interval, and due timers fire in time order, of two due together the one made
 // first.
 
@@ -30,8 +29,15 @@ public:
     // machine) fires once and skips the ticks it missed, keeping its phase: time that was lost
     // is not replayed.
     void RunFor(int ms);
+    // Time passed while the program waited for something else: the clock moves on by `ms`, but
+    // never past the next due time, so that nothing fires. Returns how far it moved. A backend
+    // whose clock lags the real one calls this before a timer is set from outside a firing,
+    // so that the timer's schedule starts from now.
+    int Idle(int ms);
     // Milliseconds until the next timer is due, or -1 when none runs.
     int NextDue() const;
+    // How many timers run.
+    int Running() const;
 
     std::int64_t Now() const { return now_; }
     long long Fired() const { return fired_; }

@@ -4,6 +4,8 @@
 
 #include "controls/form.h"
 
+#include "controls/rules.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -151,16 +153,8 @@ bool Form::KeyDown(Key key) {
         return true;
     }
     // Enter and Space press what has the focus; Enter elsewhere presses the default button.
-    if (focused_ && focused_->Visible() && focused_->Enabled()) {
-        if (auto* b = dynamic_cast<CommandButton*>(focused_)) {
-            b->Click();
-            return true;
-        }
-        if (auto* l = dynamic_cast<Label*>(focused_); l && l->Clickable()) {
-            l->Click();
-            return true;
-        }
-    }
+    if (focused_ && focused_->Visible() && focused_->Enabled() && Press(*focused_))
+        return true;
     if (key == Key::Enter && default_ && default_->Enabled() && default_->Visible()) {
         default_->Click();
         return true;

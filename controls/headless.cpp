@@ -4,6 +4,8 @@
 
 #include "controls/headless.h"
 
+#include "controls/rules.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -104,8 +106,7 @@ void HeadlessBackend::timerChanged(Timer& timer) {
 }
 
 void HeadlessBackend::announce(Control& control) {
-    const auto* l = dynamic_cast<const Label*>(&control);
-    announcements.push_back(l ? l->Caption() : control.AccessibleName());
+    announcements.push_back(AnnouncedText(control));
 }
 
 } // namespace controls

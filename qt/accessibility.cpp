@@ -5,6 +5,8 @@
 #include "qt/backend.h"
 #include "qt/widgets.h"
 
+#include "controls/rules.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 
@@ -40,12 +42,11 @@ public:
     controls::Label& label() const { return static_cast<LabelWidget*>(widget())->label(); }
 
     QString text(QAccessible::Text t) const override {
-        QString caption = QString::fromStdString(label().Caption());
         switch (t) {
         case QAccessible::Name:
-            return widget()->accessibleName().isEmpty() ? caption : widget()->accessibleName();
+            return QString::fromStdString(controls::SpokenName(label()));
         case QAccessible::Value:
-            return caption;
+            return QString::fromStdString(label().Caption());
         case QAccessible::Description:
             return widget()->toolTip();
         default:

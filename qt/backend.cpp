@@ -4,6 +4,7 @@
 
 #include "qt/backend.h"
 
+#include "controls/rules.h"
 #include "qt/placement.h"
 #include "qt/widgets.h"
 
@@ -26,6 +27,10 @@ namespace qtb {
 QtBackend::QtBackend() : previous_(&CurrentBackend()) {
     InitPictures();
     SetBackend(this);
+    wake_.setSingleShot(true);
+    wake_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&wake_, &QTimer::timeout, [this] { wake(); });
+    elapsed_.start();
     // The toolkit moves the focus by mouse, Tab and window activation; the model follows.
     focusWatch_ = QObject::connect(qApp, &QApplication::focusChanged, [](QWidget*, QWidget* now) {
         if (!now)
@@ -154,8 +159,7 @@ void QtBackend::controlCreated(Control& c) {
     Peer* peer = MakePeer(c, WidgetOf(c.form()));
     c.peer = peer;
     QWidget* w = peer->widget();
-    // A control that names no font of its own uses its window's.
-    w->setFont(ToQt(c.font() == Font{} ? c.form().font() : c.font()));
+    w->setFont(ToQt(EffectiveFont(c)));
     peer->relayout();
     restack(c.form());
     w->setVisible(c.Visible());
@@ -165,57 +169,44 @@ void QtBackend::controlChanged(Control& c, Prop what) {
     Peer* peer = PeerOf(c);
     if (!peer)
         return;
-    if (what == Prop::Content || (what == Prop::Colors && c.kind() == Kind::PictureBox)) {
-        if (auto* box = dynamic_cast<BoxWidget*>(peer))
-            box->applyContent();
-        else if (auto* image = dynamic_cast<ImageWidget*>(peer))
-            image->applyContent();
+    const Kind kind = c.kind();
+    if (what == Prop::Content || (what == Prop::Colors && kind == Kind::PictureBox)) {
+        if (kind == Kind::PictureBox)
+            static_cast<BoxWidget*>(peer)->applyContent();
+        else if (kind == Kind::Image)
+            static_cast<ImageWidget*>(peer)->applyContent();
         else
             peer->widget()->update();
         return;
     }
     if (what == Prop::Clickable) {
-        if (auto* label = dynamic_cast<LabelWidget*>(peer))
-            label->applyClickable();
+        if (kind == Kind::Label)
+            static_cast<LabelWidget*>(peer)->applyClickable();
         return;
     }
     // A button is named by its caption for assistive technology: the toolkit's own text.
-    if (what == Prop::Caption && c.kind() == Kind::Button)
+    if (what == Prop::Caption && kind == Kind::Button)
         static_cast<ButtonWidget*>(peer)->setText(
             QString::fromStdString(static_cast<CommandButton&>(c).Caption()));
-    if (what == Prop::Caption && c.kind() == Kind::Label && QAccessible::isActive()) {
+    if (what == Prop::Caption && kind == Kind::Label && QAccessible::isActive()) {
         QAccessibleEvent ev(peer->widget(), QAccessible::NameChanged);
         QAccessible::updateAccessibility(&ev);
     }
     peer->apply(what);
 }
 
-// Windowed controls above windowless ones; within each layer, by the model's order.
 void QtBackend::restack(Form& form) {
-    std::vector<Control*> order;
-    for (const auto& c : form.Controls())
-        order.push_back(c.get());
-    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
-        if (a->layer() != b->layer())
-            return a->layer() == Layer::Windowless; // lower layer first
-        return a->ZIndex() > b->ZIndex();           // bottom first
-    });
-    for (Control* c : order)
+    for (Control* c : StackingOrder(form))
         if (Peer* p = PeerOf(*c))
             p->widget()->raise();
 }
 
+// A button out of the tab order still takes the focus when clicked.
 void QtBackend::retab(Form& form) {
-    std::vector<Control*> order;
-    for (const auto& c : form.Controls()) {
-        QWidget* w = PeerOf(*c)->widget();
-        if (c->TabIndex() >= 0)
-            order.push_back(c.get());
-        else if (c->kind() == Kind::Button)
-            w->setFocusPolicy(Qt::ClickFocus);
-    }
-    std::sort(order.begin(), order.end(),
-              [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
+    for (const auto& c : form.Controls())
+        if (c->TabIndex() < 0 && c->kind() == Kind::Button)
+            PeerOf(*c)->widget()->setFocusPolicy(Qt::ClickFocus);
+    const std::vector<Control*> order = TabSequence(form);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(PeerOf(*order[i - 1])->widget(), PeerOf(*order[i])->widget());
 }
@@ -224,14 +215,45 @@ void QtBackend::pointDrawn(Form& form, const Dot& dot) {
     WidgetOf(form)->drawDot(dot);
 }
 
-void QtBackend::timerCreated(Timer&) {}
+void QtBackend::timerCreated(Timer& timer) {
+    clock_.add(timer);
+}
 
 void QtBackend::timerDestroyed(Timer& timer) {
-    beats_.remove(timer);
+    clock_.remove(timer);
 }
 
 void QtBackend::timerChanged(Timer& timer) {
-    beats_.set(timer);
+    // Set by a handler of another cause (a click), the timer's schedule starts from now: the
+    // clock first catches up with the time spent waiting. Set by a timer's own handler, it
+    // starts from that firing's due time, as on every backend.
+    if (!firing_)
+        synced_ += clock_.Idle(int(std::min<qint64>(elapsed_.elapsed() - synced_, 1 << 30)));
+    clock_.set(timer);
+    if (!firing_)
+        schedule();
+}
+
+// Runs every timer due by now, in time order; a wake-up later than a timer's interval fires it
+// once and skips the ticks it missed.
+void QtBackend::wake() {
+    const qint64 now = elapsed_.elapsed();
+    const int ms = int(std::min<qint64>(now - synced_, 1 << 30));
+    synced_ += ms;
+    firing_ = true;
+    clock_.RunFor(ms);
+    firing_ = false;
+    schedule();
+}
+
+void QtBackend::schedule() {
+    const int due = clock_.NextDue();
+    if (due < 0) {
+        wake_.stop();
+        return;
+    }
+    const qint64 behind = elapsed_.elapsed() - synced_;
+    wake_.start(int(std::max<qint64>(0, due - behind)));
 }
 
 void QtBackend::beep() {

@@ -6,9 +6,11 @@
 // The Qt Widgets backend: shows the control model's windows as widgets.
 
 #include "controls/backend.h"
-#include "qt/beats.h"
+#include "controls/clock.h"
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -41,8 +43,10 @@ public:
     std::function<void()> onBeep;
     std::function<void(controls::Control&)> onAnnounce;
 
-    // The timers' beats, for a test.
-    const Beats& beats() const { return beats_; }
+    // How many of the model's timers run, and whether the program will wake for one: a test
+    // reads them.
+    int timersRunning() const { return clock_.Running(); }
+    bool waking() const { return wake_.isActive(); }
 
 private:
     void restack(controls::Form& form);
@@ -51,7 +55,16 @@ private:
     controls::Backend* previous_;
     QWidget* main_ = nullptr; // the first window, owner of the others
     QMetaObject::Connection focusWatch_;
-    Beats beats_;
+
+    // The model's timers keep the shared schedule; one single-shot toolkit timer wakes the
+    // program when the next is due, so that timers of one interval fire in one wake-up.
+    void wake();
+    void schedule();
+    controls::Clock clock_;
+    QTimer wake_;
+    QElapsedTimer elapsed_;
+    qint64 synced_ = 0; // where on elapsed_ the clock stands
+    bool firing_ = false;
 };
 
 // The desktop's bell sound, or the display's bell; silent on a platform without a screen.

@@ -4,6 +4,8 @@
 
 #include "qt/widgets.h"
 
+#include "controls/rules.h"
+
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -162,7 +164,7 @@ void Peer::apply(Prop what) {
         w->setEnabled(model.Enabled());
         break;
     case Prop::Font:
-        w->setFont(ToQt(model.font()));
+        w->setFont(ToQt(EffectiveFont(model)));
         break;
     case Prop::ToolTip:
         w->setToolTip(QString::fromStdString(model.ToolTip()));

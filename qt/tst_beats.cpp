@@ -103,7 +103,8 @@ private slots:
         for (std::size_t i = 1; i < shared.size(); ++i)
             if (shared[i] == 'b')
                 QVERIFY2(shared[i - 1] == 'a', log.c_str());
-        QCOMPARE(backend_->beats().running(), 0);
+        QCOMPARE(backend_->timersRunning(), 0);
+        QVERIFY(!backend_->waking());
     }
 
     // Started by a handler of the running beat, a timer waits for the next beat: it does not
@@ -162,7 +163,8 @@ private slots:
         QVERIFY(loop.run());
         a.setInterval(0);
         QCOMPARE(bs, 2);
-        QCOMPARE(backend_->beats().running(), 0);
+        QCOMPARE(backend_->timersRunning(), 0);
+        QVERIFY(!backend_->waking());
     }
 
     // Timers of different intervals keep their own pace; one restarted alone starts afresh.
@@ -170,16 +172,18 @@ private slots:
         Timer a([] {}), b([] {}), c([] {});
         a.setInterval(40);
         b.setInterval(40);
-        QCOMPARE(backend_->beats().running(), 1);
+        QCOMPARE(backend_->timersRunning(), 2);
+        QVERIFY(backend_->waking());
         c.setInterval(60);
-        QCOMPARE(backend_->beats().running(), 2);
+        QCOMPARE(backend_->timersRunning(), 3);
         b.setInterval(100);
-        QCOMPARE(backend_->beats().running(), 3);
+        QCOMPARE(backend_->timersRunning(), 3);
         a.setInterval(0);
-        QCOMPARE(backend_->beats().running(), 2);
+        QCOMPARE(backend_->timersRunning(), 2);
         b.setInterval(0);
         c.setInterval(0);
-        QCOMPARE(backend_->beats().running(), 0);
+        QCOMPARE(backend_->timersRunning(), 0);
+        QVERIFY(!backend_->waking()); // nothing left to wake for
 
         QElapsedTimer clock;
         qint64 at = -1;

@@ -4,6 +4,7 @@
 
 #include "web/backend.h"
 
+#include "controls/rules.h"
 #include "controls/snapshot.h"
 
 #include <emscripten/emscripten.h>
@@ -74,27 +75,79 @@ int Rgb(const std::optional<Color>& c) {
     return c ? Rgb(*c) : -1;
 }
 
-// The browser's faces for the layout's font names: the rounded face for the message line, the
-// Gothic for everything else; bold Gothic from its own subset, which holds only figures.
+// The browser's faces for the layout's faces; bold Gothic from its own subset, which holds only
+// figures.
 const char* Family(const Font& f) {
-    if (f.name.find("丸") != std::string::npos)
+    switch (FaceOf(f)) {
+    case Face::Rounded:
         return "\"Wakusei Rounded\", \"Wakusei Gothic\"";
-    if (f.bold)
+    case Face::GothicBold:
         return "\"Wakusei Gothic Bold\", \"Wakusei Gothic\"";
+    case Face::Gothic:
+        break;
+    }
     return "\"Wakusei Gothic\"";
 }
 
-// A control that names no font of its own uses its window's.
-const Font& FontOf(const Control& c) {
-    return c.font() == Font{} ? c.form().font() : c.font();
+// The box of a line holds the whole line with a margin; its ends lie on pixel centres for odd
+// widths, so that level and upright lines stay crisp.
+void PlaceLine(int id, const Line& line) {
+    const int margin = line.BorderWidth() + 1;
+    const int x1 = ToPixels(line.X1()), y1 = ToPixels(line.Y1());
+    const int x2 = ToPixels(line.X2()), y2 = ToPixels(line.Y2());
+    const int left = std::min(x1, x2) - margin, top = std::min(y1, y2) - margin;
+    const int right = std::max(x1, x2) + margin, bottom = std::max(y1, y2) + margin;
+    wk_place(id, left, top, right - left + 1, bottom - top + 1);
+    const double shift = (line.BorderWidth() % 2) ? 0.5 : 0.0;
+    const bool empty = line.X1() == line.X2() && line.Y1() == line.Y2();
+    wk_line(id, x1 + shift - left, y1 + shift - top, x2 + shift - left, y2 + shift - top,
+            empty ? 0 : line.BorderWidth(), Rgb(line.BorderColor()),
+            line.X1() != line.X2() && line.Y1() != line.Y2() ? 1 : 0);
 }
 
-std::string NameOf(const Control& c) {
-    if (!c.AccessibleName().empty())
-        return c.AccessibleName();
-    if (const auto* b = dynamic_cast<const CommandButton*>(&c))
-        return b->Caption();
-    return {};
+// A shape's box runs from the pixel that holds its left edge to the one that holds its right
+// edge, so that no part of the circle, drawn at its exact place, is cut off by rounding.
+void PlaceShape(int id, const Shape& shape) {
+    const double l = ToPixelsF(shape.Left()), t = ToPixelsF(shape.Top());
+    const double w = ToPixelsF(shape.Width()), h = ToPixelsF(shape.Height());
+    const int left = int(std::floor(l)), top = int(std::floor(t));
+    const int right = int(std::ceil(ToPixelsF(shape.Left() + shape.Width())));
+    const int bottom = int(std::ceil(ToPixelsF(shape.Top() + shape.Height())));
+    wk_place(id, left, top, std::max(0, right - left), std::max(0, bottom - top));
+    wk_circle(id, l - left + w / 2, t - top + h / 2, std::max(0.0, std::min(w, h)),
+              Rgb(shape.Style().fill), Rgb(shape.Style().outline));
+}
+
+// Any other control fills its box; a clickable label has a margin round its text for the focus
+// frame.
+void PlaceBox(int id, const Control& c) {
+    const int m = c.kind() == Kind::Label && static_cast<const Label&>(c).Clickable() ? 2 : 0;
+    wk_place(id, ToPixels(c.Left()) - m, ToPixels(c.Top()) - m,
+             std::max(0, ToPixels(c.Width())) + 2 * m, std::max(0, ToPixels(c.Height())) + 2 * m);
+}
+
+// A body box shows its disc or its picture; an image its picture.
+void ShowContent(int id, const Control& c) {
+    if (c.kind() == Kind::Image) {
+        wk_picture(id, static_cast<const Image&>(c).Picture().c_str());
+        return;
+    }
+    const auto& box = static_cast<const PictureBox&>(c);
+    if (box.disc()) {
+        const Disc& d = *box.disc();
+        const double w = ToPixelsF(d.width), h = ToPixelsF(d.height);
+        wk_picture(id, "");
+        wk_circle(id, w / 2, h / 2, std::max(0.0, std::min(w, h)), Rgb(d.style.fill),
+                  Rgb(d.style.outline));
+    } else {
+        wk_circle(id, 0, 0, 0, -1, -1);
+        wk_picture(id, box.Picture().c_str());
+    }
+}
+
+const std::string& CaptionOf(const Control& c) {
+    return c.kind() == Kind::Button ? static_cast<const CommandButton&>(c).Caption()
+                                    : static_cast<const Label&>(c).Caption();
 }
 
 } // namespace
@@ -186,28 +239,20 @@ void WebBackend::formChanged(Form& form, Prop what) {
     }
 }
 
-// Windowed controls above windowless ones; within each layer, by the model's order.
+// Each control's z-index is its place in the stack, from 1 at the bottom.
 void WebBackend::restack(Form& form) {
-    int windowed = 0, windowless = 0;
-    for (const auto& c : form.Controls())
-        ++(c->layer() == Layer::Windowed ? windowed : windowless);
-    for (const auto& c : form.Controls()) {
-        const bool top = c->layer() == Layer::Windowed;
-        wk_z(IdOf(c->peer), top ? windowless + windowed - c->ZIndex() : windowless - c->ZIndex());
-    }
+    int z = 0;
+    for (Control* c : StackingOrder(form))
+        wk_z(IdOf(c->peer), ++z);
 }
 
+// The controls out of the tab order first, so that the page never holds two at one place.
 void WebBackend::retab(Form& form) {
-    std::vector<Control*> order;
     for (const auto& c : form.Controls())
-        if (c->TabIndex() >= 0)
-            order.push_back(c.get());
-        else
+        if (c->TabIndex() < 0)
             wk_tab(IdOf(c->peer), -1);
-    std::sort(order.begin(), order.end(),
-              [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
     int i = 0;
-    for (Control* c : order)
+    for (Control* c : TabSequence(form))
         wk_tab(IdOf(c->peer), i++);
 }
 
@@ -240,88 +285,45 @@ void WebBackend::controlChanged(Control& c, Prop what) {
 
 void WebBackend::apply(Control& c, Prop what) {
     const int id = IdOf(c.peer);
-    auto* button = dynamic_cast<CommandButton*>(&c);
-    auto* label = dynamic_cast<Label*>(&c);
-    auto* box = dynamic_cast<PictureBox*>(&c);
-    auto* shape = dynamic_cast<Shape*>(&c);
-    auto* line = dynamic_cast<Line*>(&c);
-    auto* image = dynamic_cast<Image*>(&c);
+    const Kind kind = c.kind();
+    const bool captioned = kind == Kind::Button || kind == Kind::Label;
     switch (what) {
     case Prop::Geometry:
     case Prop::Content:
-        if (line) {
-            // The box holds the whole line with a margin; the ends lie on pixel centres for odd
-            // widths, so that level and upright lines stay crisp.
-            const int margin = line->BorderWidth() + 1;
-            const int x1 = ToPixels(line->X1()), y1 = ToPixels(line->Y1());
-            const int x2 = ToPixels(line->X2()), y2 = ToPixels(line->Y2());
-            const int left = std::min(x1, x2) - margin, top = std::min(y1, y2) - margin;
-            const int right = std::max(x1, x2) + margin, bottom = std::max(y1, y2) + margin;
-            wk_place(id, left, top, right - left + 1, bottom - top + 1);
-            const double shift = (line->BorderWidth() % 2) ? 0.5 : 0.0;
-            const bool empty = line->X1() == line->X2() && line->Y1() == line->Y2();
-            wk_line(id, x1 + shift - left, y1 + shift - top, x2 + shift - left, y2 + shift - top,
-                    empty ? 0 : line->BorderWidth(), Rgb(line->BorderColor()),
-                    line->X1() != line->X2() && line->Y1() != line->Y2() ? 1 : 0);
-        } else if (shape) {
-            // From the pixel that holds the left edge to the one that holds the right edge, so
-            // that no part of the circle, drawn at its exact place, is cut off by rounding.
-            const double l = ToPixelsF(c.Left()), t = ToPixelsF(c.Top());
-            const double w = ToPixelsF(c.Width()), h = ToPixelsF(c.Height());
-            const int left = int(std::floor(l)), top = int(std::floor(t));
-            const int right = int(std::ceil(ToPixelsF(c.Left() + c.Width())));
-            const int bottom = int(std::ceil(ToPixelsF(c.Top() + c.Height())));
-            wk_place(id, left, top, std::max(0, right - left), std::max(0, bottom - top));
-            wk_circle(id, l - left + w / 2, t - top + h / 2, std::max(0.0, std::min(w, h)),
-                      Rgb(shape->Style().fill), Rgb(shape->Style().outline));
-        } else {
-            // A clickable label has a margin round its text for the focus frame.
-            const int m = label && label->Clickable() ? 2 : 0;
-            wk_place(id, ToPixels(c.Left()) - m, ToPixels(c.Top()) - m,
-                     std::max(0, ToPixels(c.Width())) + 2 * m,
-                     std::max(0, ToPixels(c.Height())) + 2 * m);
-        }
-        if (what == Prop::Content) {
-            if (box && box->disc()) {
-                const Disc& d = *box->disc();
-                const double w = ToPixelsF(d.width), h = ToPixelsF(d.height);
-                wk_picture(id, "");
-                wk_circle(id, w / 2, h / 2, std::max(0.0, std::min(w, h)), Rgb(d.style.fill),
-                          Rgb(d.style.outline));
-            } else if (box) {
-                wk_circle(id, 0, 0, 0, -1, -1);
-                wk_picture(id, box->Picture().c_str());
-            } else if (image) {
-                wk_picture(id, image->Picture().c_str());
-            }
-        }
+        if (kind == Kind::Line)
+            PlaceLine(id, static_cast<const Line&>(c));
+        else if (kind == Kind::Shape)
+            PlaceShape(id, static_cast<const Shape&>(c));
+        else
+            PlaceBox(id, c);
+        if (what == Prop::Content && (kind == Kind::PictureBox || kind == Kind::Image))
+            ShowContent(id, c);
         break;
     case Prop::Caption:
-        if (button)
-            wk_text(id, button->Caption().c_str());
-        else if (label)
-            wk_text(id, label->Caption().c_str());
-        if (button && c.AccessibleName().empty())
-            wk_name(id, NameOf(c).c_str());
+        if (captioned)
+            wk_text(id, CaptionOf(c).c_str());
+        // A control named by its caption is named anew with it.
+        if (captioned && c.AccessibleName().empty())
+            wk_name(id, SpokenName(c).c_str());
         break;
     case Prop::Colors:
-        if (button)
-            wk_colors(id, -1, Rgb(button->BackColor()));
-        else if (label)
-            wk_colors(id, Rgb(label->ForeColor()), -1);
-        else if (box)
-            wk_colors(id, -1, Rgb(box->BackColor()));
-        else if (line)
+        if (kind == Kind::Button)
+            wk_colors(id, -1, Rgb(static_cast<const CommandButton&>(c).BackColor()));
+        else if (kind == Kind::Label)
+            wk_colors(id, Rgb(static_cast<const Label&>(c).ForeColor()), -1);
+        else if (kind == Kind::PictureBox)
+            wk_colors(id, -1, Rgb(static_cast<const PictureBox&>(c).BackColor()));
+        else if (kind == Kind::Line)
             apply(c, Prop::Geometry); // the line is drawn again in its new colour
         break;
     case Prop::Font: {
-        const Font& f = FontOf(c);
+        const Font& f = EffectiveFont(c);
         wk_font(id, Family(f), FontPixels(f.points), f.bold ? 1 : 0, f.italic ? 1 : 0);
         break;
     }
     case Prop::Alignment:
-        if (label)
-            wk_align(id, int(label->Alignment()));
+        if (kind == Kind::Label)
+            wk_align(id, int(static_cast<const Label&>(c).Alignment()));
         break;
     case Prop::Visible:
         wk_visible(id, c.Visible() ? 1 : 0);
@@ -333,11 +335,11 @@ void WebBackend::apply(Control& c, Prop what) {
         wk_tip(id, c.ToolTip().c_str());
         break;
     case Prop::AccessibleName:
-        wk_name(id, NameOf(c).c_str());
+        wk_name(id, SpokenName(c).c_str());
         break;
     case Prop::Clickable:
-        if (label) {
-            wk_clickable(id, label->Clickable() ? 1 : 0);
+        if (kind == Kind::Label) {
+            wk_clickable(id, static_cast<const Label&>(c).Clickable() ? 1 : 0);
             apply(c, Prop::Geometry);
         }
         break;
@@ -356,8 +358,7 @@ void WebBackend::beep() {
 }
 
 void WebBackend::announce(Control& c) {
-    const auto* l = dynamic_cast<const Label*>(&c);
-    wk_announce(IdOf(c.form().peer), l ? l->Caption().c_str() : c.AccessibleName().c_str());
+    wk_announce(IdOf(c.form().peer), AnnouncedText(c).c_str());
 }
 
 void WebBackend::quit() {

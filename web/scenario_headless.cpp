@@ -17,6 +17,7 @@
 //                       window's background, and a checksum of where they are and their colours
 
 #include "controls/headless.h"
+#include "controls/rules.h"
 #include "controls/snapshot.h"
 #include "main_window/frmwe.h"
 
@@ -30,16 +31,6 @@
 
 namespace {
 
-std::string NameOf(const controls::Control& c) {
-    if (!c.AccessibleName().empty())
-        return c.AccessibleName();
-    if (const auto* b = dynamic_cast<const controls::CommandButton*>(&c))
-        return b->Caption();
-    if (const auto* l = dynamic_cast<const controls::Label*>(&c))
-        return l->Caption();
-    return {};
-}
-
 // What a mouse click does: a button takes the focus as it is pressed, then is clicked; a
 // clickable label is clicked and leaves the focus where it was.
 bool ClickOn(controls::Form& form, const std::string& name) {
@@ -47,17 +38,12 @@ bool ClickOn(controls::Form& form, const std::string& name) {
         return false;
     for (const auto& owned : form.Controls()) {
         controls::Control& c = *owned;
-        if (!c.Visible() || NameOf(c) != name)
+        if (!c.Visible() || controls::SpokenName(c) != name)
             continue;
-        if (auto* b = dynamic_cast<controls::CommandButton*>(&c)) {
-            form.FocusMovedTo(b);
-            b->Click();
+        if (c.kind() == controls::Kind::Button)
+            form.FocusMovedTo(&c);
+        if (controls::Press(c))
             return true;
-        }
-        if (auto* l = dynamic_cast<controls::Label*>(&c); l && l->Clickable()) {
-            l->Click();
-            return true;
-        }
     }
     return false;
 }
