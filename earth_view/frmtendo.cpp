@@ -37,6 +37,20 @@ frmTendo::frmTendo(MainWindowView main) : Form("frmTendo"), main_(std::move(main
     cmdStop->SetFocus();
 }
 
+void frmTendo::Open(bool running) {
+    Show();
+    if (running) {
+        tmrTendo.setInterval(40);
+        cmdStop->setCaption(txt::kViewStop);
+        shpKodo->setVisible(false);
+        for (Label* l : NameLabels())
+            l->setVisible(false);
+    } else {
+        cmdStop->setCaption(txt::kViewMove);
+        Teisi = true;
+    }
+}
+
 std::vector<Label*> frmTendo::NameLabels() const {
     return {lblSun2, lblMrc2, lblVns2, lblEth2, lblMon2, lblMas2, lblJup2, lblSat2, lblCom2};
 }
@@ -155,7 +169,7 @@ void frmTendo::cmdStop_Click() {
 
     if (!Teisi) {
         tmrTendo.setInterval(0);
-        main_.TmrWE->setInterval(0);
+        main_.SetMotion(false);
         cmdStop->setCaption(txt::kViewMove);
         lblEth2->setVisible(true);
         for (const Beside& b : {Beside{lblSun2, picSun2, 350}, Beside{lblMon2, picMon2, 350},
@@ -173,7 +187,7 @@ void frmTendo::cmdStop_Click() {
     } else {
         cmdStop->setCaption(txt::kViewStop);
         tmrTendo.setInterval(40);
-        main_.TmrWE->setInterval(40);
+        main_.SetMotion(true);
         shpKodo->setVisible(false);
         for (Label* l : NameLabels())
             l->setVisible(false);
@@ -209,12 +223,11 @@ void frmTendo::cmdClos_Click() {
 }
 
 void frmTendo::Form_Unload() {
-    if (main_.TmrWE->Interval() > 0)
+    if (main_.Running())
         HideMainScale();
     tmrTendo.setInterval(0);
 }
 
 void frmTendo::HideMainScale() {
-    for (Control* c : main_.scale)
-        c->setVisible(false);
+    main_.HideScale();
 }

@@ -10,11 +10,11 @@
 #include "controls/timer.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
-// What the Earth view may see of the main window: the pictures, comet and tail it shows, its
-// simulation timer (the run state) and the controls of its distance scale. Never the
-// simulation state itself.
+// What the Earth view sees of the main window: the pictures, comet and tail it shows, never the
+// simulation state itself; and what it may ask of it. It writes nothing of the main window's.
 struct MainWindowView {
     const controls::PictureBox* picEth = nullptr;
     const controls::PictureBox* picMon = nullptr;
@@ -26,8 +26,12 @@ struct MainWindowView {
     const controls::PictureBox* picSat = nullptr;
     const controls::Shape* shpCom = nullptr;
     const controls::Line* LinTail = nullptr;
-    controls::Timer* TmrWE = nullptr;
-    std::vector<controls::Control*> scale; // the 27 controls, in the order they are hidden
+    // Whether the motion runs.
+    std::function<bool()> Running;
+    // Stops the motion (false), or starts it again at the Earth view's pace (true).
+    std::function<void(bool run)> SetMotion;
+    // Hides the main window's distance scale.
+    std::function<void()> HideScale;
 };
 
 class frmTendo : public controls::Form {
@@ -36,7 +40,11 @@ public:
     // must outlive it.
     explicit frmTendo(MainWindowView main);
 
-    // The window's state while it is loaded; only Teisi is written from outside. The
+    // Shows the window, moving with the main window's motion if that runs, stopped with the
+    // bodies' names shown if not.
+    void Open(bool running);
+
+    // The window's state while it is loaded, written only by its own handlers. The
     // projection's fields hold its last call.
     double EthX2 = 0, EthY2 = 0;
     double X2w = 0, Y2w = 0;

@@ -149,22 +149,12 @@ void frmWE::cmdFrm2_Click() {
     // Not loaded (never opened, or closed since): create it, which runs its start-up.
     if (!EarthView()) {
         earthView_.reset(); // the one closed before, if any
-        earthView_ = std::make_unique<frmTendo>(
-            MainWindowView{picEth, picMon, picSun, picMrc, picVns, picMas, picJup, picSat, shpCom,
-                           LinTail, &TmrWE, ScaleGroup()});
+        earthView_ = std::make_unique<frmTendo>(MainWindowView{
+            picEth, picMon, picSun, picMrc, picVns, picMas, picJup, picSat, shpCom, LinTail,
+            [this] { return TmrWE.Interval() != 0; },
+            [this](bool run) { TmrWE.setInterval(run ? 40 : 0); }, [this] { HideScale(); }});
     }
-    frmTendo& v = *earthView_;
-    v.Show();
-    if (TmrWE.Interval() != 0) {
-        v.tmrTendo.setInterval(40);
-        v.cmdStop->setCaption(txt::kViewStop);
-        v.shpKodo->setVisible(false);
-        for (Label* l : v.NameLabels())
-            l->setVisible(false);
-    } else {
-        v.cmdStop->setCaption(txt::kViewMove);
-        v.Teisi = true;
-    }
+    earthView_->Open(TmrWE.Interval() != 0);
 }
 
 // Moves a picture and draws its trail dot at its centre after the move.
