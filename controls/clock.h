@@ -3,10 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The timers' schedule, for every backend (the headless one in tests, the browser's, Qt's): each running timer is due every interval after it was last set, in step with the
-// others of its interval, and due timers fire in time order, of two due together the one made
-// first.
+// The timers' schedule, for every backend (the headless one in tests, the browser's, Qt's): each
+// running timer is due every interval after it was last set, in step with the others of its
+// interval, and due timers fire in time order, of two due together the one made first.
 
+#include "controls/backend.h"
 #include "controls/timer.h"
 
 #include <cstdint>
@@ -52,6 +53,26 @@ private:
     std::map<Timer*, Schedule> timers_;
     std::int64_t now_ = 0;
     long long fired_ = 0;
+};
+
+// A backend whose timers keep the schedule above. It only hears when the schedule changed.
+class ClockedBackend : public Backend {
+public:
+    void timerCreated(Timer& timer) final { clock_.add(timer); }
+    void timerDestroyed(Timer& timer) final { clock_.remove(timer); }
+    void timerChanged(Timer& timer) final {
+        beforeSet();
+        clock_.set(timer);
+        scheduleChanged();
+    }
+
+protected:
+    // Before a timer's new interval counts: a backend whose clock lags the real one catches up.
+    virtual void beforeSet() {}
+    // After a timer's schedule changed.
+    virtual void scheduleChanged() {}
+
+    Clock clock_;
 };
 
 } // namespace controls

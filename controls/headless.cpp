@@ -93,18 +93,6 @@ long HeadlessBackend::DotsDrawn(const Form& form) const {
     return it == surfaces_.end() ? 0 : it->second.dots;
 }
 
-void HeadlessBackend::timerCreated(Timer& timer) {
-    clock_.add(timer);
-}
-
-void HeadlessBackend::timerDestroyed(Timer& timer) {
-    clock_.remove(timer);
-}
-
-void HeadlessBackend::timerChanged(Timer& timer) {
-    clock_.set(timer);
-}
-
 void HeadlessBackend::announce(Control& control) {
     announcements.push_back(AnnouncedText(control));
 }

@@ -18,7 +18,7 @@
 
 namespace controls {
 
-class HeadlessBackend final : public Backend {
+class HeadlessBackend final : public ClockedBackend {
 public:
     // Installs itself as the current backend for as long as it lives.
     HeadlessBackend();
@@ -33,9 +33,6 @@ public:
     void controlCreated(Control&) override {}
     void controlChanged(Control&, Prop) override { ++changes; }
     void pointDrawn(Form& form, const Dot& dot) override;
-    void timerCreated(Timer& timer) override;
-    void timerDestroyed(Timer& timer) override;
-    void timerChanged(Timer& timer) override;
     void beep() override { ++beeps; }
     void announce(Control& control) override;
     void quit() override { quitRequested = true; }
@@ -65,7 +62,6 @@ private:
 
     Backend* previous_;
     std::map<const Form*, Surface> surfaces_;
-    Clock clock_;
 };
 
 } // namespace controls

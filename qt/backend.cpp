@@ -215,21 +215,15 @@ void QtBackend::pointDrawn(Form& form, const Dot& dot) {
     WidgetOf(form)->drawDot(dot);
 }
 
-void QtBackend::timerCreated(Timer& timer) {
-    clock_.add(timer);
-}
-
-void QtBackend::timerDestroyed(Timer& timer) {
-    clock_.remove(timer);
-}
-
-void QtBackend::timerChanged(Timer& timer) {
-    // Set by a handler of another cause (a click), the timer's schedule starts from now: the
-    // clock first catches up with the time spent waiting. Set by a timer's own handler, it
-    // starts from that firing's due time, as on every backend.
+// Set by a handler of another cause (a click), a timer's schedule starts from now: the clock
+// first catches up with the time spent waiting. Set by a timer's own handler, it starts from
+// that firing's due time, as on every backend.
+void QtBackend::beforeSet() {
     if (!firing_)
         synced_ += clock_.Idle(int(std::min<qint64>(elapsed_.elapsed() - synced_, 1 << 30)));
-    clock_.set(timer);
+}
+
+void QtBackend::scheduleChanged() {
     if (!firing_)
         schedule();
 }

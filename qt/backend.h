@@ -17,7 +17,7 @@
 
 namespace qtb {
 
-class QtBackend final : public controls::Backend {
+class QtBackend final : public controls::ClockedBackend {
 public:
     // Needs the application object. Installs itself as the current backend while it lives.
     QtBackend();
@@ -32,9 +32,6 @@ public:
     void controlCreated(controls::Control& control) override;
     void controlChanged(controls::Control& control, controls::Prop what) override;
     void pointDrawn(controls::Form& form, const controls::Dot& dot) override;
-    void timerCreated(controls::Timer& timer) override;
-    void timerDestroyed(controls::Timer& timer) override;
-    void timerChanged(controls::Timer& timer) override;
     void beep() override;
     void announce(controls::Control& control) override;
     void quit() override;
@@ -58,9 +55,10 @@ private:
 
     // The model's timers keep the shared schedule; one single-shot toolkit timer wakes the
     // program when the next is due, so that timers of one interval fire in one wake-up.
+    void beforeSet() override;
+    void scheduleChanged() override;
     void wake();
     void schedule();
-    controls::Clock clock_;
     QTimer wake_;
     QElapsedTimer elapsed_;
     qint64 synced_ = 0; // where on elapsed_ the clock stands

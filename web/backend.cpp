@@ -367,16 +367,8 @@ void WebBackend::quit() {
 
 // --- Timers -----------------------------------------------------------------------------
 
-void WebBackend::timerCreated(Timer& timer) {
-    clock_.add(timer);
-}
-
-void WebBackend::timerDestroyed(Timer& timer) {
-    clock_.remove(timer);
-}
-
-void WebBackend::timerChanged(Timer& timer) {
-    clock_.set(timer);
+// The page sets its wake-up for the next due timer.
+void WebBackend::scheduleChanged() {
     wk_clock_changed();
 }
 

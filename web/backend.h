@@ -17,7 +17,7 @@
 
 namespace web {
 
-class WebBackend final : public controls::Backend {
+class WebBackend final : public controls::ClockedBackend {
 public:
     // Installs itself as the current backend for as long as it lives.
     WebBackend();
@@ -32,9 +32,6 @@ public:
     void controlCreated(controls::Control& control) override;
     void controlChanged(controls::Control& control, controls::Prop what) override;
     void pointDrawn(controls::Form& form, const controls::Dot& dot) override;
-    void timerCreated(controls::Timer& timer) override;
-    void timerDestroyed(controls::Timer& timer) override;
-    void timerChanged(controls::Timer& timer) override;
     void beep() override;
     void announce(controls::Control& control) override;
     void quit() override;
@@ -58,12 +55,12 @@ private:
     void apply(controls::Control& c, controls::Prop what);
     void restack(controls::Form& form);
     void retab(controls::Form& form);
+    void scheduleChanged() override;
 
     controls::Backend* previous_;
     int nextId_ = 1;
     std::map<int, controls::Form*> forms_;
     std::map<int, controls::Control*> controls_;
-    controls::Clock clock_;
 };
 
 // The one backend of the page, for the page's callbacks.
