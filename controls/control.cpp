@@ -7,6 +7,7 @@
 #include "controls/form.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace controls {
 
@@ -74,7 +75,7 @@ bool Control::HasFocus() const {
 }
 
 void Control::SetFocus() {
-    if (visible_ && enabled_ && tab_ >= 0)
+    if (visible_ && enabled_ && tab_ >= 0 && form_.Loaded())
         form_.focus(this);
 }
 
@@ -144,7 +145,11 @@ void PictureBox::setBackColor(Color c) {
 }
 
 void PictureBox::setDisc(const Disc& d) {
-    disc_ = d;
+    // A size that is not a number leaves the content as it was; a huge one is held at the
+    // limit, as a control's own size is.
+    if (std::isnan(d.width) || std::isnan(d.height))
+        return;
+    disc_ = Disc{ToTwips(double(d.width), 0), ToTwips(double(d.height), 0), d.style};
     picture_.clear();
     changed(Prop::Content);
 }

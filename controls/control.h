@@ -71,7 +71,8 @@ public:
     // Place in the form's keyboard order, or -1 when Tab does not stop here.
     int TabIndex() const { return tab_; }
     bool HasFocus() const;
-    // Moves the keyboard focus here (only to a visible, enabled control in the tab order).
+    // Moves the keyboard focus here (only to a visible, enabled control in the tab order of a
+    // window that is still loaded).
     void SetFocus();
 
     // The backend's own object for this control.
@@ -152,6 +153,7 @@ public:
     Color BackColor() const { return back_; }
     void setBackColor(Color c);
     const std::optional<Disc>& disc() const { return disc_; }
+    // A disc whose size is not a number is refused; a huge size is held at the limit.
     void setDisc(const Disc& d);
     // The name of one of the program's pictures; its transparent pixels show the background.
     const std::string& Picture() const { return picture_; }

@@ -56,8 +56,13 @@ void Form::setBorderStyle(BorderStyle b) {
 }
 
 void Form::setClientSize(double widthTwips, double heightTwips) {
-    scaleW_ = std::max(0.0, double(ToTwips(widthTwips, float(scaleW_))));
-    scaleH_ = std::max(0.0, double(ToTwips(heightTwips, float(scaleH_))));
+    const double w = std::max(0.0, double(ToTwips(widthTwips, float(scaleW_))));
+    const double h = std::max(0.0, double(ToTwips(heightTwips, float(scaleH_))));
+    // Nothing to tell when nothing changed, as for a size that is not a number.
+    if (w == scaleW_ && h == scaleH_)
+        return;
+    scaleW_ = w;
+    scaleH_ = h;
     backend_.formChanged(*this, Prop::ClientSize);
 }
 
@@ -141,6 +146,8 @@ void Form::Close() {
     Form_Unload();
     loaded_ = false;
     Hide();
+    // A window that is gone holds no keyboard focus: none of its controls can have it again.
+    focused_ = nullptr;
 }
 
 bool Form::KeyDown(Key key) {

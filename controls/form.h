@@ -94,7 +94,7 @@ public:
     // False once the window has been closed: it is then gone for good.
     bool Loaded() const { return loaded_; }
     // Unloads the window by any route (its own button, Esc, the frame's close box): runs
-    // Form_Unload once, then hides it.
+    // Form_Unload once, then hides it; no control of it holds the focus any more.
     void Close();
 
     // Input from the backend.

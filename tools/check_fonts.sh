@@ -8,11 +8,10 @@
 # the current texts: makes them again in a temporary folder and compares byte for byte.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. tools/lib.sh
 
-missing=()
-for p in python3-fonttools python3-brotli fonts-noto-cjk fonts-motoya-l-maruberi; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
+# Only told, not installed: this check runs inside other scripts that install what they need.
+mapfile -t missing < <(missing_packages python3-fonttools python3-brotli fonts-noto-cjk fonts-motoya-l-maruberi)
 if [ ${#missing[@]} -ne 0 ]; then
     echo "check_fonts: missing Debian packages: ${missing[*]}" >&2
     echo "check_fonts: apt-get install ${missing[*]}" >&2

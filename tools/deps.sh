@@ -6,6 +6,8 @@
 
 # Installs the Debian 12 packages needed to build, test and run the program, if any is missing.
 set -euo pipefail
+cd "$(dirname "$0")/.."
+. tools/lib.sh
 
 packages=(
     g++ cmake ninja-build pkg-config
@@ -15,14 +17,4 @@ packages=(
     desktop-file-utils appstream dpkg-dev
     xvfb xauth openbox lintian reuse
 )
-
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+need_packages "${packages[@]}"

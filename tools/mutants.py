@@ -8,10 +8,13 @@
 
 A fault the tests do not notice is a gap in the tests (or a harmless change: say why).
 Usage: tools/mutants.py BUILD_DIR [LIST.py] [FIRST [LAST]]   (from the project root)
+       tools/mutants.py --check [LIST.py]
 The build directory must be configured; each fault is built incrementally, tested with
 `ctest -LE soak` (stopping at the first failing test), and undone before the next. FIRST and
 LAST pick a slice of the list by number (from 1), to run it in parts.
-Not part of the test suite: it takes an hour, and CI never runs it.
+Not part of the test suite: it takes an hour, and CI never runs it. CI runs only `--check`,
+which builds nothing and fails when a fault's text no longer occurs exactly once in its file,
+so that an entry that stopped applying is noticed when the code changes, not an hour later.
 
 How the faults are spread. Each is a slip a person makes while writing the code: a wrong
 literal, x for y, width for height, < for <=, a dropped, doubled or swapped statement, the
@@ -252,7 +255,24 @@ def run(cmd, timeout):
     return subprocess.run(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=timeout).returncode
 
 
+def check(faults):
+    """Each fault's text occurs exactly once in its file; prints those that do not."""
+    stale = 0
+    for number, (name, path, find, _) in enumerate(faults, 1):
+        p = Path(path)
+        count = p.read_text(encoding="utf-8").count(find) if p.is_file() else 0
+        if count != 1:
+            where = f"found {count} times in" if p.is_file() else "no such file:"
+            print(f"STALE    {number}. {name}: text {where} {path}")
+            stale += 1
+    print(f"{len(faults) - stale} of {len(faults)} faults apply")
+    return 1 if stale else 0
+
+
 def main():
+    if sys.argv[1:2] == ["--check"]:
+        args = sys.argv[2:]
+        sys.exit(check(runpy.run_path(args[0])["FAULTS"] if args else FAULTS))
     build = sys.argv[1]
     args = sys.argv[2:]
     faults = FAULTS

@@ -8,18 +8,9 @@
 # missing, and says where the file landed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. tools/lib.sh
 
-packages=(emscripten esbuild nodejs python3 cmake ninja-build)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+need_packages emscripten esbuild nodejs python3 cmake ninja-build
 
 cmake --preset web >/dev/null
 cmake --build --preset web

@@ -11,6 +11,7 @@
 # desktop program's screenshots, so the native helpers are built too (dev preset).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. tools/lib.sh
 
 packages=(
     emscripten esbuild chromium webkit2gtk-driver firefox-esr xvfb xauth python3 cmake ninja-build googletest
@@ -20,19 +21,11 @@ packages=(
     # The installable site's offline test in WebKit, whose MiniBrowser needs an X display.
     webkit2gtk-driver xvfb xauth
 )
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
+mapfile -t missing < <(missing_packages "${packages[@]}")
 # node and npm may come from another packaging of Node.js (npm inside nodejs): by command.
 command -v node >/dev/null || missing+=(nodejs)
 command -v npm >/dev/null || missing+=(npm)
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+install_packages "${missing[@]}"
 
 echo "== web: the page's fonts hold every letter it shows"
 bash tools/check_fonts.sh

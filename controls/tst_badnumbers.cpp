@@ -1,0 +1,347 @@
+// SPDX-FileCopyrightText: 2026 The wakusei authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Numbers that are not numbers, infinite or far beyond any screen, given to every call that takes
+// a position or a size. Not a number: the property stays as it was and the backend hears
+// nothing. Infinite or huge: the property is held at the limit, 10 000 000 twips (far outside
+// any screen), and nothing beyond it ever reaches the backend. A point at such a place draws
+// nothing.
+
+#include "controls/form.h"
+#include "controls/tst_recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace controls;
+using recorder::RecordingBackend;
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kLimit = 1e7; // twips
+
+struct Window : Form {
+    Window() : Form("frmTest") {
+        setClientSize(4500, 3000);
+        box = Add<PictureBox>("picBox");
+        box->Move(300, 450, 600, 750);
+        box->setDisc(Disc{90, 120, {}});
+        shape = Add<Shape>("shpDisc");
+        shape->Move(1200, 1350, 150, 165);
+        button = Add<CommandButton>("cmdGo");
+        button->Move(15, 30, 930, 492);
+        line = Add<Line>("LinTail");
+        line->setPoints(9840, 6000, 10200, 6015);
+    }
+    void Form_Resize() override { ++resizes; }
+    PictureBox* box;
+    Shape* shape;
+    CommandButton* button;
+    Line* line;
+    int resizes = 0;
+};
+
+// One call with one bad value, and the four numbers the call sets, read back.
+struct Call {
+    const char* name;
+    std::function<void(Window&, double)> call;
+    std::function<std::array<double, 4>(const Window&)> read;
+    // Where each number is held for +huge and -huge (the client size cannot be negative).
+    std::array<double, 4> high, low;
+};
+
+std::array<double, 4> Box(const Control& c) {
+    return {c.Left(), c.Top(), c.Width(), c.Height()};
+}
+std::array<double, 4> Ends(const Line& l) {
+    return {l.X1(), l.Y1(), l.X2(), l.Y2()};
+}
+
+const Call kCalls[] = {
+    {"Move2Left",
+     [](Window& w, double v) { w.box->Move(v, 450); },
+     [](const Window& w) { return Box(*w.box); },
+     {kLimit, 450, 600, 750},
+     {-kLimit, 450, 600, 750}},
+    {"Move2Top",
+     [](Window& w, double v) { w.box->Move(300, v); },
+     [](const Window& w) { return Box(*w.box); },
+     {300, kLimit, 600, 750},
+     {300, -kLimit, 600, 750}},
+    {"Move4Left",
+     [](Window& w, double v) { w.button->Move(v, 30, 930, 492); },
+     [](const Window& w) { return Box(*w.button); },
+     {kLimit, 30, 930, 492},
+     {-kLimit, 30, 930, 492}},
+    {"Move4Top",
+     [](Window& w, double v) { w.button->Move(15, v, 930, 492); },
+     [](const Window& w) { return Box(*w.button); },
+     {15, kLimit, 930, 492},
+     {15, -kLimit, 930, 492}},
+    {"Move4Width",
+     [](Window& w, double v) { w.button->Move(15, 30, v, 492); },
+     [](const Window& w) { return Box(*w.button); },
+     {15, 30, kLimit, 492},
+     {15, 30, -kLimit, 492}},
+    {"Move4Height",
+     [](Window& w, double v) { w.button->Move(15, 30, 930, v); },
+     [](const Window& w) { return Box(*w.button); },
+     {15, 30, 930, kLimit},
+     {15, 30, 930, -kLimit}},
+    {"setLeft",
+     [](Window& w, double v) { w.box->setLeft(v); },
+     [](const Window& w) { return Box(*w.box); },
+     {kLimit, 450, 600, 750},
+     {-kLimit, 450, 600, 750}},
+    {"setTop",
+     [](Window& w, double v) { w.box->setTop(v); },
+     [](const Window& w) { return Box(*w.box); },
+     {300, kLimit, 600, 750},
+     {300, -kLimit, 600, 750}},
+    {"setWidth",
+     [](Window& w, double v) { w.box->setWidth(v); },
+     [](const Window& w) { return Box(*w.box); },
+     {300, 450, kLimit, 750},
+     {300, 450, -kLimit, 750}},
+    {"setHeight",
+     [](Window& w, double v) { w.box->setHeight(v); },
+     [](const Window& w) { return Box(*w.box); },
+     {300, 450, 600, kLimit},
+     {300, 450, 600, -kLimit}},
+    {"ShapeWidth",
+     [](Window& w, double v) { w.shape->setWidth(v); },
+     [](const Window& w) { return Box(*w.shape); },
+     {1200, 1350, kLimit, 165},
+     {1200, 1350, -kLimit, 165}},
+    {"ShapeHeight",
+     [](Window& w, double v) { w.shape->setHeight(v); },
+     [](const Window& w) { return Box(*w.shape); },
+     {1200, 1350, 150, kLimit},
+     {1200, 1350, 150, -kLimit}},
+    {"ShapeMove",
+     [](Window& w, double v) { w.shape->Move(v, v, v, v); },
+     [](const Window& w) { return Box(*w.shape); },
+     {kLimit, kLimit, kLimit, kLimit},
+     {-kLimit, -kLimit, -kLimit, -kLimit}},
+    {"setPoints",
+     [](Window& w, double v) { w.line->setPoints(v, 6000, 10200, 6015); },
+     [](const Window& w) { return Ends(*w.line); },
+     {kLimit, 6000, 10200, 6015},
+     {-kLimit, 6000, 10200, 6015}},
+    {"setPointsLast",
+     [](Window& w, double v) { w.line->setPoints(9840, 6000, 10200, v); },
+     [](const Window& w) { return Ends(*w.line); },
+     {9840, 6000, 10200, kLimit},
+     {9840, 6000, 10200, -kLimit}},
+    {"setX1",
+     [](Window& w, double v) { w.line->setX1(v); },
+     [](const Window& w) { return Ends(*w.line); },
+     {kLimit, 6000, 10200, 6015},
+     {-kLimit, 6000, 10200, 6015}},
+    {"setY1",
+     [](Window& w, double v) { w.line->setY1(v); },
+     [](const Window& w) { return Ends(*w.line); },
+     {9840, kLimit, 10200, 6015},
+     {9840, -kLimit, 10200, 6015}},
+    {"setX2",
+     [](Window& w, double v) { w.line->setX2(v); },
+     [](const Window& w) { return Ends(*w.line); },
+     {9840, 6000, kLimit, 6015},
+     {9840, 6000, -kLimit, 6015}},
+    {"setY2",
+     [](Window& w, double v) { w.line->setY2(v); },
+     [](const Window& w) { return Ends(*w.line); },
+     {9840, 6000, 10200, kLimit},
+     {9840, 6000, 10200, -kLimit}},
+    {"setClientSizeWidth",
+     [](Window& w, double v) { w.setClientSize(v, 3000); },
+     [](const Window& w) {
+         return std::array<double, 4>{w.ScaleWidth(), w.ScaleHeight(), 0, 0};
+     },
+     {kLimit, 3000, 0, 0},
+     {0, 3000, 0, 0}},
+    {"setClientSizeHeight",
+     [](Window& w, double v) { w.setClientSize(4500, v); },
+     [](const Window& w) {
+         return std::array<double, 4>{w.ScaleWidth(), w.ScaleHeight(), 0, 0};
+     },
+     {4500, kLimit, 0, 0},
+     {4500, 0, 0, 0}},
+    {"DiscWidth",
+     [](Window& w, double v) {
+         w.box->setDisc(Disc{float(v), 120, {}});
+     },
+     [](const Window& w) {
+         return std::array<double, 4>{w.box->disc()->width, w.box->disc()->height, 0, 0};
+     },
+     {kLimit, 120, 0, 0},
+     {-kLimit, 120, 0, 0}},
+    {"DiscHeight",
+     [](Window& w, double v) {
+         w.box->setDisc(Disc{90, float(v), {}});
+     },
+     [](const Window& w) {
+         return std::array<double, 4>{w.box->disc()->width, w.box->disc()->height, 0, 0};
+     },
+     {90, kLimit, 0, 0},
+     {90, -kLimit, 0, 0}},
+};
+
+struct Row {
+    const Call* call;
+    double value;
+    const char* valueName;
+};
+
+void PrintTo(const Row& r, std::ostream* os) {
+    *os << r.call->name << "(" << r.valueName << ")";
+}
+
+class BadNumbers : public testing::TestWithParam<Row> {};
+
+TEST_P(BadNumbers, NeverReachABackend) {
+    const Row& row = GetParam();
+    RecordingBackend backend;
+    Window w;
+    w.Show();
+    const std::array<double, 4> before = row.call->read(w);
+    backend.clear();
+    row.call->call(w, row.value);
+    const std::array<double, 4> after = row.call->read(w);
+    if (std::isnan(row.value)) {
+        EXPECT_EQ(after, before);
+        EXPECT_TRUE(backend.changes.empty()) << backend.changes.size() << " changes told";
+    } else {
+        EXPECT_EQ(after, row.value > 0 ? row.call->high : row.call->low);
+        EXPECT_EQ(backend.changes.size(), 1u); // the backend is told of the new value, once
+    }
+    // Whatever was told, the backend read back only finite numbers within the limit.
+    for (const auto& c : backend.changes)
+        for (double v : {c.a, c.b, c.c, c.d}) {
+            EXPECT_TRUE(std::isfinite(v)) << c.who;
+            EXPECT_LE(std::abs(v), kLimit) << c.who;
+        }
+    EXPECT_TRUE(backend.dots.empty());
+}
+
+std::vector<Row> Rows() {
+    std::vector<Row> rows;
+    for (const Call& c : kCalls) {
+        rows.push_back({&c, kNaN, "NaN"});
+        rows.push_back({&c, -kNaN, "MinusNaN"});
+        rows.push_back({&c, kInf, "Inf"});
+        rows.push_back({&c, -kInf, "MinusInf"});
+        rows.push_back({&c, 1e300, "Huge"});
+        rows.push_back({&c, -1e300, "MinusHuge"});
+        rows.push_back({&c, 1e7 + 1, "JustBeyond"});
+    }
+    return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, BadNumbers, testing::ValuesIn(Rows()), [](const auto& p) {
+    return std::string(p.param.call->name) + "_" + p.param.valueName;
+});
+
+// A point: drawn at the limit itself, not a twip beyond it, and never at a place that is not a
+// number, in x or in y.
+struct PointRow {
+    double x, y;
+    bool drawn;
+};
+
+class Points : public testing::TestWithParam<PointRow> {};
+
+TEST_P(Points, DrawnOnlyWithinTheLimit) {
+    const PointRow& row = GetParam();
+    RecordingBackend backend;
+    Window w;
+    w.Show();
+    backend.clear();
+    w.PSet(row.x, row.y, {255, 0, 0});
+    w.PSet(row.x, row.y);
+    ASSERT_EQ(backend.dots.size(), row.drawn ? 2u : 0u);
+    for (const Dot& d : backend.dots) {
+        EXPECT_EQ(d.x, row.x);
+        EXPECT_EQ(d.y, row.y);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Points,
+                         testing::Values(PointRow{kNaN, 600, false}, PointRow{600, kNaN, false},
+                                         PointRow{kInf, 600, false}, PointRow{600, -kInf, false},
+                                         PointRow{1e300, 600, false}, PointRow{600, -1e300, false},
+                                         PointRow{1e7 + 1, 0, false}, PointRow{0, -1e7 - 1, false},
+                                         PointRow{1e7, -1e7, true}, PointRow{-1e7, 1e7, true},
+                                         PointRow{600, 450, true}, PointRow{-15, -15, true}));
+
+// The diameter of the points: at least one pixel, at most what 16 bits hold.
+TEST(BadNumbers, DrawWidthIsHeldBetweenOneAndSixteenBits) {
+    RecordingBackend backend;
+    Window w;
+    for (const auto& [asked, held] :
+         std::vector<std::pair<int, int>>{{0, 1},
+                                          {-5, 1},
+                                          {std::numeric_limits<int>::min(), 1},
+                                          {1, 1},
+                                          {9, 9},
+                                          {32767, 32767},
+                                          {32768, 32767},
+                                          {std::numeric_limits<int>::max(), 32767}}) {
+        w.setDrawWidth(asked);
+        EXPECT_EQ(w.DrawWidth(), held) << asked;
+        backend.clear();
+        w.PSet(600, 450);
+        ASSERT_EQ(backend.dots.size(), 1u);
+        EXPECT_EQ(backend.dots[0].diameter, held) << asked;
+    }
+}
+
+// A line's width in pixels: from 1 to 64, whatever is asked.
+TEST(BadNumbers, LineWidthIsHeldBetweenOneAndSixtyFour) {
+    RecordingBackend backend;
+    Window w;
+    for (const auto& [asked, held] :
+         std::vector<std::pair<int, int>>{{0, 1},
+                                          {-1, 1},
+                                          {std::numeric_limits<int>::min(), 1},
+                                          {2, 2},
+                                          {64, 64},
+                                          {65, 64},
+                                          {std::numeric_limits<int>::max(), 64}}) {
+        w.line->setBorderWidth(asked);
+        EXPECT_EQ(w.line->BorderWidth(), held) << asked;
+    }
+}
+
+// The size the platform reports: not a number or infinite is ignored (no resize handler runs);
+// huge is held at the limit, negative at nothing.
+TEST(BadNumbers, ResizedByThePlatform) {
+    RecordingBackend backend;
+    Window w;
+    w.Show();
+    const int shown = w.resizes;
+    for (const auto& [width, height] : std::vector<std::pair<double, double>>{
+             {kNaN, 3000}, {4500, kNaN}, {kInf, 3000}, {4500, -kInf}}) {
+        w.Resized(width, height);
+        EXPECT_EQ(w.ScaleWidth(), 4500);
+        EXPECT_EQ(w.ScaleHeight(), 3000);
+    }
+    EXPECT_EQ(w.resizes, shown);
+    w.Resized(1e300, -1e300);
+    EXPECT_EQ(w.ScaleWidth(), kLimit);
+    EXPECT_EQ(w.ScaleHeight(), 0);
+    EXPECT_EQ(w.resizes, shown + 1);
+    EXPECT_TRUE(backend.dots.empty());
+}
+
+} // namespace
