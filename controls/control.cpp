@@ -145,11 +145,10 @@ void PictureBox::setBackColor(Color c) {
 }
 
 void PictureBox::setDisc(const Disc& d) {
-    // A size that is not a number leaves the content as it was; a huge one is held at the
-    // limit, as a control's own size is.
-    if (std::isnan(d.width) || std::isnan(d.height))
+    // A size that is not a finite number within the limit leaves the content as it was.
+    if (!WithinLimit(double(d.width)) || !WithinLimit(double(d.height)))
         return;
-    disc_ = Disc{ToTwips(double(d.width), 0), ToTwips(double(d.height), 0), d.style};
+    disc_ = d;
     picture_.clear();
     changed(Prop::Content);
 }

@@ -67,12 +67,12 @@ void Form::setClientSize(double widthTwips, double heightTwips) {
 }
 
 void Form::Resized(double widthTwips, double heightTwips) {
-    if (!std::isfinite(widthTwips) || !std::isfinite(heightTwips))
+    if (!WithinLimit(widthTwips) || !WithinLimit(heightTwips))
         return;
     if (widthTwips == scaleW_ && heightTwips == scaleH_)
         return;
-    scaleW_ = std::clamp(widthTwips, 0.0, kMaxTwips);
-    scaleH_ = std::clamp(heightTwips, 0.0, kMaxTwips);
+    scaleW_ = std::max(0.0, widthTwips);
+    scaleH_ = std::max(0.0, heightTwips);
     if (loaded_)
         Form_Resize();
 }
@@ -87,8 +87,7 @@ void Form::setDrawWidth(int pixels) {
 }
 
 void Form::PSet(double x, double y, Color colour) {
-    if (!std::isfinite(x) || !std::isfinite(y) || std::abs(x) > kMaxTwips ||
-        std::abs(y) > kMaxTwips)
+    if (!WithinLimit(x) || !WithinLimit(y))
         return;
     backend_.pointDrawn(*this, Dot{x, y, drawWidth_, colour.r, colour.g, colour.b});
 }

@@ -16,16 +16,18 @@ inline constexpr double kTwipsPerPixel = 15.0;
 // small enough that pixel arithmetic can never overflow.
 inline constexpr double kMaxTwips = 1.0e7;
 
-// The single-precision twips value a control holds for `v`. Values beyond the limit are
-// clamped; a value that is not a number leaves the property as it was (`current`).
+// The single-precision twips value a control holds for `v`. A value that is not a finite number
+// within the limit leaves the property as it was (`current`): nothing beyond the limit is ever
+// held, so nothing beyond it reaches a backend.
 inline float ToTwips(double v, float current) {
-    if (std::isnan(v))
+    if (!std::isfinite(v) || std::abs(v) > kMaxTwips)
         return current;
-    if (v > kMaxTwips)
-        return float(kMaxTwips);
-    if (v < -kMaxTwips)
-        return float(-kMaxTwips);
     return float(v);
+}
+
+// Whether `v` is a finite number within the limit.
+inline bool WithinLimit(double v) {
+    return std::isfinite(v) && std::abs(v) <= kMaxTwips;
 }
 
 // Logical pixels for a twips value a control holds (already within the limit).

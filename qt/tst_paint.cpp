@@ -215,11 +215,11 @@ private slots:
         for (double v : {nan, inf, -inf, 1e300})
             t.form.PSet(v, 600, {255, 0, 0});
         QCOMPARE(qt_testing::Full(t.form), before);
-        box->Move(1e300, -inf);
-        QCOMPARE(box->Left(), 1e7f);
-        QCOMPARE(box->Top(), -1e7f);
-        QVERIFY(std::abs(qt_testing::W(box)->x()) <= 700000);
-        QVERIFY(Ink(qt_testing::Full(t.form), QColor(16, 16, 32)).isEmpty());
+        const float left = box->Left(), top = box->Top();
+        box->Move(1e300, -inf); // left where it was
+        QCOMPARE(box->Left(), left);
+        QCOMPARE(box->Top(), top);
+        QCOMPARE(qt_testing::Full(t.form), before);
     }
 };
 
