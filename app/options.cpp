@@ -19,7 +19,7 @@ constexpr std::string_view kUsage =
     "A teaching program about the motion of the planets.\n"
     "\n"
     "  --help     この説明を表示します / show this help\n"
-    "  --version  版を表示します / show the version\n"
+    "  --version  バージョンを表示します / show the version\n"
     "\n"
     "Qt の標準オプション (-platform offscreen など) も使えます。\n"
     "Qt's standard options (such as -platform offscreen) are accepted too.\n";
