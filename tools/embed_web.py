@@ -12,12 +12,16 @@ that the file needs nothing else, not even a network. The program's WebAssembly,
 linker puts inside its script, is moved to the top of the page, where the page starts compiling
 it and makes the fonts before it reads the rest.
 
+It also writes the program's version into the page and the page's Content-Security-Policy,
+which allows its own inline scripts by their hashes and nothing from anywhere else.
+
     embed_web.py --program wakusei_program.html --page page.js \
-                 --resources resources --out wakusei.html
+                 --resources resources --version 1.0.0 --out wakusei.html
 """
 
 import argparse
 import base64
+import hashlib
 import json
 import os
 import re
@@ -60,6 +64,50 @@ def ascii_html(html):
     return "".join(out)
 
 
+# The inline scripts and styles of the finished page, with their text as the browser hashes it.
+INLINE = re.compile(r"<(script|style)\b([^>]*)>(.*?)</\1\s*>", re.S | re.I)
+POLICY_META = re.compile(r'(<meta http-equiv="Content-Security-Policy" content=")([^"]*)(">)')
+
+
+def policy(html, site=False):
+    """The page's Content-Security-Policy.
+
+    Nothing may be fetched, framed or sent: only the page's own inline scripts run, named by
+    the hash of their text, with WebAssembly compiled from bytes inside the page; its one style
+    element by hash, its pictures from data: URLs. The site may also load its manifest, icons
+    and service worker from its own folder."""
+    scripts, styles = [], []
+    for m in INLINE.finditer(html):
+        kind, attrs, text = m.group(1).lower(), m.group(2), m.group(3)
+        # A data block (the WebAssembly as text) is never run, so it needs no hash.
+        if kind == "script" and re.search(r'\btype\s*=\s*"(?!text/javascript|module)', attrs):
+            continue
+        digest = base64.b64encode(hashlib.sha256(text.encode("utf-8")).digest()).decode("ascii")
+        (scripts if kind == "script" else styles).append("'sha256-%s'" % digest)
+    own = "'self' " if site else ""
+    rules = [
+        "default-src 'none'",
+        "script-src %s 'wasm-unsafe-eval'" % " ".join(scripts),
+        "style-src %s" % " ".join(styles),
+        "img-src %sdata:" % own,
+        "connect-src 'none'",
+        "frame-src 'none'",
+        "form-action 'none'",
+        "base-uri 'none'",
+        "object-src 'none'",
+    ]
+    if site:
+        rules += ["manifest-src 'self'", "worker-src 'self'"]
+    return "; ".join(rules)
+
+
+def with_policy(html, site=False):
+    """The page with its policy written into its Content-Security-Policy meta element."""
+    if len(POLICY_META.findall(html)) != 1:
+        raise ValueError("the page needs one Content-Security-Policy meta element")
+    return POLICY_META.sub(lambda m: m.group(1) + policy(html, site) + m.group(3), html)
+
+
 def _refs(text):
     return "".join(c if c.isascii() else "&#x%X;" % ord(c) for c in text)
 
@@ -74,6 +122,7 @@ def main():
     ap.add_argument("--program", required=True)
     ap.add_argument("--page", required=True)
     ap.add_argument("--resources", required=True)
+    ap.add_argument("--version", required=True, help="the program's version, for the page")
     ap.add_argument("--out", required=True)
     a = ap.parse_args()
 
@@ -106,6 +155,7 @@ def main():
         "@WAKUSEI_PICTURES@": json.dumps(pictures),
         "@WAKUSEI_PAGE_JS@": page.replace("</script", "<\\/script"),
         "@WAKUSEI_WASM@": wasm[0],
+        "@WAKUSEI_VERSION@": a.version,
     }
     for key, value in fills.items():
         if html.count(key) != 1:
@@ -113,7 +163,9 @@ def main():
         html = html.replace(key, value)
 
     try:
-        html = ascii_html(html)
+        # The hashes are of the scripts as the browser reads them, so the page is written in
+        # ASCII first.
+        html = with_policy(ascii_html(html).replace("@WAKUSEI_POLICY@", ""))
     except ValueError as e:
         sys.exit("embed_web.py: %s" % e)
     tmp = a.out + ".tmp"

@@ -21,7 +21,7 @@ import os
 import shutil
 import sys
 
-from embed_web import ascii_html
+from embed_web import ascii_html, with_policy
 
 MANIFEST = "manifest.webmanifest"
 WORKER = "sw.js"
@@ -61,6 +61,11 @@ def main():
     if "</head>" not in page:
         sys.exit("make_site.py: %s has no </head>" % a.page)
     page = ascii_html(page.replace("</head>", head_tags(manifest) + "</head>", 1))
+    # The site's policy also lets the page load its manifest and service worker.
+    try:
+        page = with_policy(page, site=True)
+    except ValueError as e:
+        sys.exit("make_site.py: %s: %s" % (a.page, e))
 
     files = {"index.html": page.encode("utf-8"), MANIFEST: manifest_bytes}
     for name in sorted(os.listdir(a.icons)):

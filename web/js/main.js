@@ -32,6 +32,8 @@ function quit() {
   document.getElementById('ended').hidden = false;
 }
 
+// Wired here rather than in the page's markup, whose policy runs no inline handlers.
+document.getElementById('again').addEventListener('click', () => location.reload());
 listenForKeys();
 listenForSound();
 watchViewport();

@@ -6,6 +6,7 @@
 // name and the keyboard's focus frame.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
+import fs from 'node:fs';
 import { createRequire } from 'node:module';
 import { button, launch, noProblems, startPaused } from './browser.mjs';
 
@@ -26,7 +27,8 @@ const KNOWN_SMALL = ['cmdSTR(1)', 'cmdSTR(2)', 'cmdSTR(3)', 'lblEthYear', 'cmdSt
 const knownSeen = new Set();
 
 async function axeViolations(page) {
-  await page.addScriptTag({ path: axePath });
+  // Evaluated by the automation: the page's policy refuses a script element it did not bring.
+  await page.evaluate(fs.readFileSync(axePath, 'utf8'));
   const result = await page.evaluate(() => window.axe.run(document, {
     rules: { 'target-size': { enabled: true } },
     resultTypes: ['violations'],

@@ -19,15 +19,23 @@ export const types = {
 
 // Serves folder at http://127.0.0.1:PORT/<mount>/. requests lists the paths asked for.
 export async function serve(folder, mount = 'wakusei') {
+  const host = await serveFolders({ [mount]: folder });
+  return { url: host.urls[mount], requests: host.requests, close: host.close };
+}
+
+// Serves several folders on one host, each at its own mount ('a', 'b', or one inside another,
+// 'a/b'); a path belongs to the longest mount it starts with. urls gives each mount's address.
+export async function serveFolders(folders) {
   const requests = [];
+  const mounts = Object.keys(folders).sort((x, y) => y.length - x.length);
   const server = http.createServer((req, res) => {
     const url = new URL(req.url, 'http://127.0.0.1');
     requests.push(url.pathname);
-    const prefix = `/${mount}/`;
     let file = null;
-    if (url.pathname.startsWith(prefix)) {
-      const name = decodeURIComponent(url.pathname.slice(prefix.length)) || 'index.html';
-      if (!name.includes('/') && !name.startsWith('.')) file = path.join(folder, name);
+    const mount = mounts.find((m) => url.pathname.startsWith(`/${m}/`));
+    if (mount !== undefined) {
+      const name = decodeURIComponent(url.pathname.slice(mount.length + 2)) || 'index.html';
+      if (!name.includes('/') && !name.startsWith('.')) file = path.join(folders[mount], name);
     }
     let body;
     try {
@@ -45,10 +53,11 @@ export async function serve(folder, mount = 'wakusei') {
     res.end(body);
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  const url = `http://127.0.0.1:${server.address().port}/${mount}/`;
+  const base = `http://127.0.0.1:${server.address().port}/`;
+  const urls = Object.fromEntries(Object.keys(folders).map((m) => [m, `${base}${m}/`]));
   const close = () => new Promise((resolve) => {
     server.closeAllConnections();
     server.close(resolve);
   });
-  return { url, requests, close };
+  return { urls, requests, close };
 }
