@@ -9,11 +9,11 @@
 import { page } from './state.js';
 import * as windows from './windows.js';
 import * as controls from './controls.js';
-import { dot } from './trails.js';
+import * as trails from './trails.js';
 import { beep, announce, listenForSound } from './sound.js';
 import { pauseClock, startClock, clockChanged } from './clock.js';
 import { listenForKeys } from './keys.js';
-import { watchViewport } from './placement.js';
+import { watchViewport, checkDensity } from './placement.js';
 import { testHooks } from './testing.js';
 import { keepOffline } from './offline.js';
 
@@ -30,6 +30,13 @@ function quit() {
   pauseClock();
   windows.hideAll();
   document.getElementById('ended').hidden = false;
+}
+
+// A window moved to a screen of another density is placed again before a point is drawn, so
+// that the point lands in the new device pixels (placement uses the trails, not the other way).
+function dot(formId, x, y, d, colour) {
+  checkDensity();
+  trails.dot(formId, x, y, d, colour);
 }
 
 listenForKeys();
