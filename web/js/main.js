@@ -3,8 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The page's side of the browser backend: builds and changes the DOM elements of the windows
-// as web/backend.cpp tells it (through web/library.js), and hands clicks, keys, focus, the close
-// box and the clock back to the program. This is where it starts.
+// as web/backend.cpp tells it (through library.js, made from web/bridge.def), and hands clicks,
+// keys, focus, the close box and the clock back to the program. This is where it starts.
 
 import { page } from './state.js';
 import * as windows from './windows.js';
