@@ -6,6 +6,8 @@
 
 #include "controls/rules.h"
 #include "controls/snapshot.h"
+// The calls both ways and the numbers the page shares, made from web/bridge.def.
+#include "web/bridge.h"
 
 #include <emscripten/emscripten.h>
 
@@ -17,41 +19,6 @@
 #include <vector>
 
 using namespace controls;
-
-// The page's side, in web/library.js. Sizes are in logical pixels, colours 0xRRGGBB or -1 for
-// none, strings UTF-8.
-extern "C" {
-void wk_form_create(int id, const char* name, int main);
-void wk_form_destroy(int id);
-void wk_form_show(int id, int shown);
-void wk_form_caption(int id, const char* text);
-void wk_form_icon(int id, const char* picture);
-void wk_form_border(int id, int fixed);
-void wk_form_size(int id, double width, double height);
-void wk_form_back(int id, int colour);
-void wk_form_focus(int id, int control);
-void wk_control_create(int form, int id, int kind, const char* name);
-void wk_place(int id, double left, double top, double width, double height);
-void wk_circle(int id, double x, double y, double diameter, int fill, int outline);
-void wk_line(int id, double x1, double y1, double x2, double y2, int width, int colour, int smooth);
-void wk_text(int id, const char* text);
-void wk_colors(int id, int fore, int back);
-void wk_font(int id, const char* family, int pixels, int bold, int italic);
-void wk_align(int id, int align);
-void wk_visible(int id, int visible);
-void wk_enabled(int id, int enabled);
-void wk_tip(int id, const char* tip);
-void wk_name(int id, const char* name);
-void wk_picture(int id, const char* picture);
-void wk_clickable(int id, int clickable);
-void wk_z(int id, int z);
-void wk_tab(int id, int order);
-void wk_dot(int form, double x, double y, int diameter, int colour);
-void wk_beep();
-void wk_announce(int form, const char* text);
-void wk_quit();
-void wk_clock_changed();
-}
 
 namespace web {
 
@@ -399,12 +366,14 @@ EMSCRIPTEN_KEEPALIVE void wk_on_click(int id) {
         l->Click();
 }
 
-// Enter 0, Escape 1, Space 2. Returns 1 when the window did something with it.
+// Returns 1 when the window did something with the key.
 EMSCRIPTEN_KEEPALIVE int wk_on_key(int form, int key) {
+    namespace k = web::bridge::Key;
     Form* f = FormArg(form);
     if (!f)
         return 0;
-    return f->KeyDown(key == 0 ? Key::Enter : key == 1 ? Key::Escape : Key::Space) ? 1 : 0;
+    const Key which = key == k::kEnter ? Key::Enter : key == k::kEscape ? Key::Escape : Key::Space;
+    return f->KeyDown(which) ? 1 : 0;
 }
 
 // The keyboard focus moved to a control (or to the window itself: 0).

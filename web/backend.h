@@ -4,8 +4,9 @@
 
 #pragma once
 // The browser backend: shows the control model's windows as DOM elements of one page, through
-// the functions of web/library.js. Every element is made and changed from here; the page
-// reports clicks, keys, focus and the close box back through the functions in backend.cpp.
+// the page's functions listed in web/bridge.def. Every element is made and changed from here;
+// the page reports clicks, keys, focus and the close box back through the functions in
+// backend.cpp.
 
 #include "controls/backend.h"
 #include "controls/clock.h"

@@ -6,6 +6,7 @@
 
 #include "main_window/frmwe.h"
 #include "web/backend.h"
+#include "web/bridge.h"
 
 #include <emscripten/emscripten.h>
 

@@ -4,10 +4,15 @@
 
 // The controls of a window: buttons, labels, body boxes, shapes, lines and images.
 
+import { Kind, Align } from 'wakusei-bridge';
 import { page, css, picture } from './state.js';
 import { pump } from './clock.js';
 
-const KIND = ['button', 'label', 'box', 'shape', 'line', 'image'];
+const KIND = {
+  [Kind.Button]: 'button', [Kind.Label]: 'label', [Kind.PictureBox]: 'box', [Kind.Shape]: 'shape',
+  [Kind.Line]: 'line', [Kind.Image]: 'image',
+};
+const ALIGN = { [Align.Left]: 'left', [Align.Right]: 'right', [Align.Center]: 'center' };
 const SVG = 'http://www.w3.org/2000/svg';
 
 export function controlCreate(formId, id, kind, name) {
@@ -371,7 +376,7 @@ export function font(id, family, px, bold, italic) {
 
 export function align(id, a) {
   const c = page.controls.get(id);
-  if (c) c.el.style.textAlign = ['left', 'right', 'center'][a] || 'left';
+  if (c) c.el.style.textAlign = ALIGN[a] || 'left';
 }
 
 export function visible(id, v) {

@@ -4,6 +4,7 @@
 
 // Keys: Enter, Esc and Space go to the program, which decides what they do.
 
+import { Key } from 'wakusei-bridge';
 import { page } from './state.js';
 import { pump } from './clock.js';
 
@@ -15,7 +16,7 @@ function formOf(el) {
 function onKeyDown(e) {
   const M = page.M;
   if (!M || e.altKey || e.ctrlKey || e.metaKey) return;
-  const key = { Enter: 0, Escape: 1, ' ': 2 }[e.key];
+  const key = { Enter: Key.Enter, Escape: Key.Escape, ' ': Key.Space }[e.key];
   if (key === undefined) return;
   const target = document.activeElement;
   let f = formOf(target);
@@ -28,11 +29,11 @@ function onKeyDown(e) {
     return; // the title bar's own close box
   }
   if (!f) return;
-  if (key === 2 && !onControl) return;
+  if (key === Key.Space && !onControl) return;
   // The program decides what a key does on a button, not the browser.
   if (onControl) e.preventDefault();
   if (e.repeat) return;
-  if (key !== 2 && e.shiftKey) return;
+  if (key !== Key.Space && e.shiftKey) return;
   pump();
   if (M._wk_on_key(f.id, key)) e.preventDefault();
 }

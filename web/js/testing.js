@@ -4,6 +4,7 @@
 
 // For tests: a clock that only moves when told, and what the program holds.
 
+import { Twips } from 'wakusei-bridge';
 import { page, formByName } from './state.js';
 import { pauseClock, resumeClock } from './clock.js';
 import { readPixels } from './trails.js';
@@ -40,8 +41,8 @@ export function testHooks(ready) {
     dotAt(n, x, y) {
       const f = formByName(n);
       if (!f) return null;
-      const px = Math.floor(x / 15);
-      const py = Math.floor(y / 15);
+      const px = Math.floor(x / Twips.PerPixel);
+      const py = Math.floor(y / Twips.PerPixel);
       if (px < 0 || py < 0 || px >= f.w || py >= f.h) return null;
       const kx = f.canvas.width / f.w;
       const ky = f.canvas.height / f.h;

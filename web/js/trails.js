@@ -7,7 +7,6 @@
 // new scale takes to paint them are the same after a minute or a whole school day.
 
 import { page, css } from './state.js';
-import { checkDensity } from './placement.js';
 
 // Until the first point, the trails are only the window's background: the canvas is then one
 // pixel of that colour, stretched, so that a window without trails costs no surface of its size.
@@ -205,8 +204,8 @@ export function clearTrails(f, colour) {
   repaintDots(f);
 }
 
+// The caller first makes sure the window is placed for the screen's density (see main.js).
 export function dot(formId, x, y, d, colour) {
-  checkDensity();
   const f = page.forms.get(formId);
   if (!f) return;
   if (d <= 1) {
