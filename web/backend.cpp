@@ -359,11 +359,8 @@ extern "C" {
 
 // A mouse, touch or assistive-technology click on a button or clickable label.
 EMSCRIPTEN_KEEPALIVE void wk_on_click(int id) {
-    Control* c = ControlArg(id);
-    if (auto* b = dynamic_cast<CommandButton*>(c))
-        b->Click();
-    else if (auto* l = dynamic_cast<Label*>(c))
-        l->Click();
+    if (Control* c = ControlArg(id))
+        Press(*c);
 }
 
 // Returns 1 when the window did something with the key.
