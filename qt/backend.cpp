@@ -100,37 +100,16 @@ void QtBackend::formShown(Form& form, bool shown) {
     }
 }
 
+// Stacking, tab order and focus concern the window's controls; the rest is the window's own.
 void QtBackend::formChanged(Form& form, Prop what) {
-    FormWidget* w = WidgetOf(form);
-    switch (what) {
-    case Prop::Caption:
-        w->applyCaption();
-        break;
-    case Prop::Icon:
-        w->applyIcon();
-        break;
-    case Prop::BorderStyle:
-        w->applyBorder();
-        break;
-    case Prop::ClientSize:
-        w->applyClientSize();
-        break;
-    case Prop::Colors:
-        w->applyBackColor();
-        break;
-    case Prop::ZOrder:
+    if (what == Prop::ZOrder)
         restack(form);
-        break;
-    case Prop::TabOrder:
+    else if (what == Prop::TabOrder)
         retab(form);
-        break;
-    case Prop::Focus:
-        if (Control* c = form.Focused())
-            PeerOf(*c)->widget()->setFocus();
-        break;
-    default:
-        break;
-    }
+    else if (what != Prop::Focus)
+        WidgetOf(form)->apply(what);
+    else if (Control* c = form.Focused())
+        PeerOf(*c)->widget()->setFocus();
 }
 
 namespace {

@@ -40,6 +40,23 @@ void FormWidget::mousePressEvent(QMouseEvent* e) {
     QWidget::mousePressEvent(e);
 }
 
+void FormWidget::apply(Prop what) {
+    switch (what) {
+    case Prop::Caption:
+        return applyCaption();
+    case Prop::Icon:
+        return applyIcon();
+    case Prop::BorderStyle:
+        return applyBorder();
+    case Prop::ClientSize:
+        return applyClientSize();
+    case Prop::Colors:
+        return applyBackColor();
+    default:
+        return;
+    }
+}
+
 void FormWidget::applyCaption() {
     setWindowTitle(QString::fromStdString(model.Caption()));
 }

@@ -45,6 +45,8 @@ public:
 
     controls::Form& model;
 
+    // The window's own state from the model: caption, icon, border, size, colour.
+    void apply(controls::Prop what);
     void applyCaption();
     void applyIcon();
     void applyBorder();

@@ -173,6 +173,13 @@ void WebBackend::formShown(Form& form, bool shown) {
 
 void WebBackend::formChanged(Form& form, Prop what) {
     const int id = IdOf(form.peer);
+    if (what == Prop::TabOrder) {
+        retab(form);
+        return;
+    }
+    // A hidden window is stacked and given its focus when it is shown.
+    if ((what == Prop::ZOrder || what == Prop::Focus) && !form.Visible())
+        return;
     switch (what) {
     case Prop::Caption:
         wk_form_caption(id, form.Caption().c_str());
@@ -191,15 +198,10 @@ void WebBackend::formChanged(Form& form, Prop what) {
         wk_form_back(id, Rgb(form.BackColor()));
         break;
     case Prop::ZOrder:
-        if (form.Visible())
-            restack(form);
-        break;
-    case Prop::TabOrder:
-        retab(form);
+        restack(form);
         break;
     case Prop::Focus:
-        if (form.Visible())
-            wk_form_focus(id, form.Focused() ? IdOf(form.Focused()->peer) : 0);
+        wk_form_focus(id, form.Focused() ? IdOf(form.Focused()->peer) : 0);
         break;
     default:
         break;
