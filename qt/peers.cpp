@@ -4,6 +4,8 @@
 
 #include "qt/widgets.h"
 
+#include "controls/phrases.h"
+
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -227,7 +229,7 @@ void ButtonWidget::paintEvent(QPaintEvent*) {
     p.setFont(font());
     const QRect textRect = r.adjusted(3, 2, -3, -2).translated(sunken ? 1 : 0, sunken ? 1 : 0);
     const int flags = Qt::AlignCenter | Qt::TextWordWrap;
-    const QString caption = QString::fromStdString(button().Caption());
+    const QString caption = QString::fromStdString(controls::ShownCaption(button().Caption()));
     if (isEnabled()) {
         p.setPen(QColor(0, 0, 0));
         p.drawText(textRect, flags, caption);
@@ -278,7 +280,7 @@ void LabelWidget::paintEvent(QPaintEvent*) {
         p.setPen(QPen(fore, 1, Qt::DotLine));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    const QString caption = QString::fromStdString(label().Caption());
+    const QString caption = QString::fromStdString(controls::ShownCaption(label().Caption()));
     if (caption.isEmpty())
         return;
     p.setFont(font());

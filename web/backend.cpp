@@ -4,6 +4,7 @@
 
 #include "web/backend.h"
 
+#include "controls/phrases.h"
 #include "controls/snapshot.h"
 
 #include <emscripten/emscripten.h>
@@ -298,9 +299,9 @@ void WebBackend::apply(Control& c, Prop what) {
         break;
     case Prop::Caption:
         if (button)
-            wk_text(id, button->Caption().c_str());
+            wk_text(id, controls::ShownCaption(button->Caption()).c_str());
         else if (label)
-            wk_text(id, label->Caption().c_str());
+            wk_text(id, controls::ShownCaption(label->Caption()).c_str());
         if (button && c.AccessibleName().empty())
             wk_name(id, NameOf(c).c_str());
         break;
