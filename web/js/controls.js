@@ -6,6 +6,8 @@
 
 import { page, css, picture } from './state.js';
 import { pump } from './clock.js';
+import { makeReach, requestReach } from './reach.js';
+import { rowOf, openChooser } from './chooser.js';
 
 const KIND = ['button', 'label', 'box', 'shape', 'line', 'image'];
 const SVG = 'http://www.w3.org/2000/svg';
@@ -20,7 +22,15 @@ export function controlCreate(formId, id, kind, name) {
     el.tabIndex = -1;
     const text = document.createElement('span');
     el.appendChild(text);
-    el.addEventListener('click', () => { if (!pressedLong(c)) clicked(c); });
+    el.addEventListener('pointerdown', (e) => { c.pointer = e.pointerType; });
+    el.addEventListener('click', (e) => {
+      const by = e.detail > 0 ? c.pointer : ''; // a click made by a key has no pointer
+      c.pointer = '';
+      if (pressedLong(c) || c.el.disabled) return;
+      const row = by === 'touch' || by === 'pen' ? rowOf(c, page.controls.values()) : [];
+      if (row.length) openChooser(row, c, clicked);
+      else clicked(c);
+    });
   } else if (k === 'shape') {
     el = document.createElementNS(SVG, 'svg');
     el.setAttribute('aria-hidden', 'true');
@@ -41,6 +51,7 @@ export function controlCreate(formId, id, kind, name) {
     longPressEnd: -Infinity,
   };
   el.wkControl = c;
+  if (k === 'button') c.reach = makeReach(el);
   if (k === 'button' || k === 'label') watchLongPress(c);
   if (k === 'label') {
     el.addEventListener('click', () => { if (c.clickable && !pressedLong(c)) clicked(c); });
@@ -165,6 +176,7 @@ export function place(id, l, t, w, h) {
   }
   c.l = l;
   c.t = t;
+  if (c.reach) requestReach();
   // A moving circle is put at its exact place by circle(), a moving line by line(): both follow.
   if ((c.moving && c.kind === 'shape') || c.bar) return;
   if (c.moving) {
@@ -317,7 +329,10 @@ export function text(id, t) {
   const c = page.controls.get(id);
   if (!c) return;
   const target = c.kind === 'button' ? c.el.firstChild : c.el;
-  if (target.textContent !== t) target.textContent = t;
+  if (target.textContent !== t) {
+    target.textContent = t;
+    if (c.reach && target === c.el) c.el.appendChild(c.reach);
+  }
   if (c.kind === 'button') fitCaption(c);
   if (c.kind === 'label' && c.clickable) nameLabel(c);
 }
@@ -325,7 +340,7 @@ export function text(id, t) {
 // A label that is pressed like a button is named by what it is and what it shows, so that the
 // number a pupil sees is also in the name heard and spoken to voice control.
 function nameLabel(c) {
-  const shown = c.el.textContent.trim();
+  const shown = c.el.textContent.replace(/\u2060/g, '').trim();
   const n = shown && !c.accName.includes(shown) ? `${c.accName} ${shown}` : c.accName;
   if (n) c.el.setAttribute('aria-label', n);
   else c.el.removeAttribute('aria-label');
@@ -378,6 +393,7 @@ export function visible(id, v) {
   const c = page.controls.get(id);
   if (!c) return;
   c.el.style.display = v ? '' : 'none';
+  if (c.reach) requestReach();
   if (v && c.kind === 'button') fitCaption(c);
 }
 
@@ -442,12 +458,16 @@ export function clickable(id, on) {
   if (c.clickable) {
     c.el.setAttribute('role', 'button');
     c.el.tabIndex = c.tab >= 0 ? 0 : -1;
+    if (!c.reach) c.reach = makeReach(c.el);
     nameLabel(c);
   } else {
     c.el.removeAttribute('aria-label');
     c.el.removeAttribute('role');
     c.el.removeAttribute('tabindex');
+    if (c.reach) c.reach.remove();
+    c.reach = null;
   }
+  requestReach();
 }
 
 export function zOrder(id, z) {

@@ -8,6 +8,7 @@ import { page, css, picture, BORDER, TITLE } from './state.js';
 import { requestLayout, moveWindow, tileAgain } from './placement.js';
 import { newTrails, clearTrails } from './trails.js';
 import { pump } from './clock.js';
+import { makeReach } from './reach.js';
 
 export function formCreate(id, name, main) {
   const el = document.createElement('div');
@@ -64,6 +65,7 @@ function makeTitleBar(f) {
   close.setAttribute('aria-label', 'このウィンドウを閉じる');
   close.title = '閉じる';
   close.textContent = '×';
+  f.closeReach = makeReach(close);
   close.addEventListener('click', () => {
     if (!page.M) return;
     pump();
