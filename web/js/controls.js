@@ -348,21 +348,45 @@ function nameLabel(c) {
 
 // These faces are a little wider than the desktop's: a caption that would lose a line to
 // the button's edge has its letters set closer.
+// A caption breaks only between its phrases, and one that then needs more lines than its
+// button has is set smaller, step by step, as the desktop program does.
 export function fitCaptions(f) {
   const buttons = [...page.controls.values()].filter((c) => c.form === f && c.kind === 'button');
-  for (const c of buttons) c.el.classList.remove('wk-tight');
+  for (const c of buttons) unfit(c);
   // All measured after one layout, then all changed.
-  const tight = buttons.filter((c) => c.el.style.display !== 'none' &&
-    c.el.firstChild.offsetHeight > c.el.clientHeight - 2);
+  const tight = buttons.filter((c) => c.el.style.display !== 'none' && overflows(c));
   for (const c of tight) c.el.classList.add('wk-tight');
+  for (const c of tight.filter(overflows)) shrink(c);
+}
+
+const SMALLER = [0.9, 0.81, 0.73];
+
+function overflows(c) {
+  return c.el.firstChild.offsetHeight > c.el.clientHeight - 2;
+}
+
+function unfit(c) {
+  c.el.classList.remove('wk-tight');
+  const s = c.el.firstChild.style;
+  if (s.fontSize) s.fontSize = s.lineHeight = '';
+}
+
+function shrink(c) {
+  const s = c.el.firstChild.style;
+  for (const k of SMALLER) {
+    if (!overflows(c)) return;
+    s.fontSize = `${k * 100}%`;
+    s.lineHeight = '1.05';
+  }
 }
 
 function fitCaption(c) {
   // Measured only on a window on the screen: a window being built is fitted when shown.
   if (c.form.el.hidden || c.el.style.display === 'none') return;
-  c.el.classList.remove('wk-tight');
-  if (c.el.firstChild.offsetHeight > c.el.clientHeight - 2) {
+  unfit(c);
+  if (overflows(c)) {
     c.el.classList.add('wk-tight');
+    shrink(c);
   }
 }
 
