@@ -8,6 +8,9 @@ import { page, css, picture } from './state.js';
 import { pump } from './clock.js';
 import { makeReach, requestReach } from './reach.js';
 import { rowOf, openChooser } from './chooser.js';
+import { showText, fitCaption } from './captions.js';
+
+export { fitCaptions } from './captions.js';
 
 const KIND = ['button', 'label', 'box', 'shape', 'line', 'image'];
 const SVG = 'http://www.w3.org/2000/svg';
@@ -329,8 +332,9 @@ export function text(id, t) {
   const c = page.controls.get(id);
   if (!c) return;
   const target = c.kind === 'button' ? c.el.firstChild : c.el;
-  if (target.textContent !== t) {
-    target.textContent = t;
+  if (c.text !== t) {
+    c.text = t;
+    showText(target, t);
     if (c.reach && target === c.el) c.el.appendChild(c.reach);
   }
   if (c.kind === 'button') fitCaption(c);
@@ -340,54 +344,10 @@ export function text(id, t) {
 // A label that is pressed like a button is named by what it is and what it shows, so that the
 // number a pupil sees is also in the name heard and spoken to voice control.
 function nameLabel(c) {
-  const shown = c.el.textContent.replace(/\u2060/g, '').trim();
+  const shown = c.el.textContent.trim();
   const n = shown && !c.accName.includes(shown) ? `${c.accName} ${shown}` : c.accName;
   if (n) c.el.setAttribute('aria-label', n);
   else c.el.removeAttribute('aria-label');
-}
-
-// These faces are a little wider than the desktop's: a caption that would lose a line to
-// the button's edge has its letters set closer.
-// A caption breaks only between its phrases, and one that then needs more lines than its
-// button has is set smaller, step by step, as the desktop program does.
-export function fitCaptions(f) {
-  const buttons = [...page.controls.values()].filter((c) => c.form === f && c.kind === 'button');
-  for (const c of buttons) unfit(c);
-  // All measured after one layout, then all changed.
-  const tight = buttons.filter((c) => c.el.style.display !== 'none' && overflows(c));
-  for (const c of tight) c.el.classList.add('wk-tight');
-  for (const c of tight.filter(overflows)) shrink(c);
-}
-
-const SMALLER = [0.9, 0.81, 0.73];
-
-function overflows(c) {
-  return c.el.firstChild.offsetHeight > c.el.clientHeight - 2;
-}
-
-function unfit(c) {
-  c.el.classList.remove('wk-tight');
-  const s = c.el.firstChild.style;
-  if (s.fontSize) s.fontSize = s.lineHeight = '';
-}
-
-function shrink(c) {
-  const s = c.el.firstChild.style;
-  for (const k of SMALLER) {
-    if (!overflows(c)) return;
-    s.fontSize = `${k * 100}%`;
-    s.lineHeight = '1.05';
-  }
-}
-
-function fitCaption(c) {
-  // Measured only on a window on the screen: a window being built is fitted when shown.
-  if (c.form.el.hidden || c.el.style.display === 'none') return;
-  unfit(c);
-  if (overflows(c)) {
-    c.el.classList.add('wk-tight');
-    shrink(c);
-  }
 }
 
 export function colors(id, fore, back) {
