@@ -81,7 +81,7 @@ function makeTitleBar(f) {
   let drag = null;
   let lastTap = null;
   bar.addEventListener('pointerdown', (e) => {
-    if (e.target === close || e.button !== 0) return;
+    if (close.contains(e.target) || e.button !== 0) return;
     drag = { id: e.pointerId, x: e.clientX - f.x, y: e.clientY - f.y, x0: e.clientX, y0: e.clientY, moving: false };
     bar.setPointerCapture(e.pointerId);
     e.preventDefault();
