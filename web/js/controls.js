@@ -83,14 +83,17 @@ function showTip(c) {
   }
   tipBox.textContent = c.el.title;
   tipBox.hidden = false;
-  // Under the control, or over it where the viewport ends, always wholly on the screen.
+  // Under the control, or over it where the screen ends, always wholly on the part of the page
+  // that is seen, also when it is zoomed in.
   const r = c.el.getBoundingClientRect();
-  const vw = document.documentElement.clientWidth;
-  const vh = document.documentElement.clientHeight;
+  const v = window.visualViewport;
+  const a = v ? { l: v.offsetLeft, t: v.offsetTop, w: v.width, h: v.height }
+    : { l: 0, t: 0, w: document.documentElement.clientWidth, h: document.documentElement.clientHeight };
+  tipBox.style.maxWidth = a.w + 'px';
   const w = tipBox.offsetWidth;
   const h = tipBox.offsetHeight;
-  const x = Math.max(0, Math.min(r.left, vw - w));
-  const y = r.bottom + 4 + h <= vh ? r.bottom + 4 : Math.max(0, r.top - 4 - h);
+  const x = Math.max(a.l, Math.min(r.left, a.l + a.w - w));
+  const y = r.bottom + 4 + h <= a.t + a.h ? Math.max(a.t, r.bottom + 4) : Math.max(a.t, r.top - 4 - h);
   tipBox.style.left = x + 'px';
   tipBox.style.top = y + 'px';
   c.el.setAttribute('aria-describedby', tipBox.id);

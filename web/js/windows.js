@@ -125,7 +125,9 @@ export function formDestroy(id) {
 export function formShow(id, shown) {
   const f = page.forms.get(id);
   if (!f) return;
-  const hadFocus = f.el.contains(document.activeElement);
+  // A tap on the close box leaves the focus where it was in some browsers, on the page itself.
+  const active = document.activeElement;
+  const hadFocus = f.el.contains(active) || !active || active === document.body;
   const wasHidden = f.el.hidden;
   f.el.hidden = !shown;
   const m = page.mainForm;
