@@ -7,7 +7,7 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { button, launch, noProblems, startPaused } from './browser.mjs';
-import { fingerSquares } from './fingers.mjs';
+import { checkLineStarts, fingerSquares } from './measures.mjs';
 
 const IPADS = [
   ['iPad landscape', { width: 1180, height: 820 }],
@@ -131,74 +131,16 @@ for (const [what, viewport] of IPADS) {
   });
 }
 
-// Where a Japanese reader pauses: every caption that may take two lines, by phrase.
-const PHRASES = [
-  '地球を|止める', '地球を|動かす', '足跡を|消す', '土星まで|表示する', '火星まで|表示する',
-  '地球を|中心に|動かす', '太陽を|中心に|動かす', 'これを|地上から|見ると…', '止めて|ください',
-  '星座を|消す', '星座を|表す',
-];
-
-// The caption of each visible button and label with the index, in its own letters, of each
-// letter that starts a new line.
-function lineStarts(page) {
-  return page.evaluate(() => {
-    const out = [];
-    for (const el of document.querySelectorAll('.wk-window:not([hidden]) .wk-button, .wk-window:not([hidden]) .wk-label')) {
-      if (el.getClientRects().length === 0) continue;
-      const walker = document.createTreeWalker(el, NodeFilter.SHOW_TEXT);
-      let caption = '';
-      let lastTop = null;
-      const starts = [];
-      for (let text = walker.nextNode(); text; text = walker.nextNode()) {
-        for (let i = 0; i < text.data.length; i++) {
-          const range = document.createRange();
-          range.setStart(text, i);
-          range.setEnd(text, i + 1);
-          const r = range.getClientRects()[0];
-          if (r) {
-            if (lastTop !== null && r.top > lastTop + r.height / 2) starts.push(caption.length);
-            lastTop = r.top;
-          }
-          caption += text.data[i];
-        }
-      }
-      if (caption) out.push({ caption, starts });
-    }
-    return out;
-  });
-}
-
-async function checkLineStarts(page, where) {
-  const table = new Map(PHRASES.map((p) => {
-    const parts = p.split('|');
-    const cuts = [];
-    let at = 0;
-    for (const part of parts.slice(0, -1)) cuts.push(at += part.length);
-    return [parts.join(''), cuts];
-  }));
-  let wrapped = 0;
-  for (const { caption, starts } of await lineStarts(page)) {
-    if (starts.length === 0) continue;
-    wrapped++;
-    const cuts = table.get(caption);
-    assert.ok(cuts, `${where}: ${caption} takes ${starts.length + 1} lines and has no phrases`);
-    for (const s of starts) {
-      assert.ok(cuts.includes(s), `${where}: ${caption} breaks at ${caption.slice(0, s)}|${caption.slice(s)}`);
-    }
-  }
-  return wrapped;
-}
-
 for (const [what, viewport] of [...IPADS, ['scale 1', { width: 1273, height: 535 }]]) {
   test(`captions start each new line at a phrase, and are named without joiners, ${what}`, async () => {
     const { page, problems } = await bothOpen(viewport);
-    let wrapped = await checkLineStarts(page, 'both windows open');
+    let wrapped = await checkLineStarts((fn) => page.evaluate(fn), 'both windows open');
     // The other captions of the same buttons.
     await tap(page, '太陽を中心に動かす');
     await tap(page, '地球を止める');
     await tap(page, '土星まで表示する');
     await page.locator('[data-form="frmTendo"]').getByRole('button', { name: '星座を消す', exact: true }).click();
-    wrapped += await checkLineStarts(page, 'after the captions change');
+    wrapped += await checkLineStarts((fn) => page.evaluate(fn), 'after the captions change');
     assert.ok(wrapped >= 4, `only ${wrapped} captions take two lines`);
     // Names and texts, as voice control and screen readers read them, are the captions.
     const joined = await page.evaluate(() => [...document.querySelectorAll('[aria-label], .wk-button, .wk-label')]

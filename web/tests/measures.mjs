@@ -2,6 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// What the tests measure in the page, the same in every engine.
+import assert from 'node:assert/strict';
+
 // The finger-square measure, run in the page. A square of 44 × 44 CSS pixels is centred on each
 // control that can be pressed (buttons, the revolution counter, the close box). Of its points,
 // one at each CSS pixel's centre, only those inside the control's own window count, not those
@@ -50,4 +53,62 @@ export function fingerSquares() {
     return { name: c.name, size: [+c.box.width.toFixed(1), +c.box.height.toFixed(1)], points: own, share: own ? hit / own : 1 };
   });
   return { share: all ? allHit / all : 1, controls: each };
+}
+
+// Where a Japanese reader pauses: every caption that may take two lines, by phrase.
+export const PHRASES = [
+  '地球を|止める', '地球を|動かす', '足跡を|消す', '土星まで|表示する', '火星まで|表示する',
+  '地球を|中心に|動かす', '太陽を|中心に|動かす', 'これを|地上から|見ると…', '止めて|ください',
+  '星座を|消す', '星座を|表す',
+];
+
+// The caption of each visible button and label with the index, in its own letters, of each
+// letter that starts a new line.
+export function lineStarts() {
+  const out = [];
+  for (const el of document.querySelectorAll('.wk-window:not([hidden]) .wk-button, .wk-window:not([hidden]) .wk-label')) {
+    if (el.getClientRects().length === 0) continue;
+    const walker = document.createTreeWalker(el, NodeFilter.SHOW_TEXT);
+    let caption = '';
+    let lastTop = null;
+    const starts = [];
+    for (let text = walker.nextNode(); text; text = walker.nextNode()) {
+      for (let i = 0; i < text.data.length; i++) {
+        const range = document.createRange();
+        range.setStart(text, i);
+        range.setEnd(text, i + 1);
+        const r = range.getClientRects()[0];
+        if (r) {
+          if (lastTop !== null && r.top > lastTop + r.height / 2) starts.push(caption.length);
+          lastTop = r.top;
+        }
+        caption += text.data[i];
+      }
+    }
+    if (caption) out.push({ caption, starts });
+  }
+  return out;
+}
+
+// Checks the line starts, which run(lineStarts) gives in the page; says how many captions
+// take more than one line.
+export async function checkLineStarts(run, where) {
+  const table = new Map(PHRASES.map((p) => {
+    const parts = p.split('|');
+    const cuts = [];
+    let at = 0;
+    for (const part of parts.slice(0, -1)) cuts.push(at += part.length);
+    return [parts.join(''), cuts];
+  }));
+  let wrapped = 0;
+  for (const { caption, starts } of await run(lineStarts)) {
+    if (starts.length === 0) continue;
+    wrapped++;
+    const cuts = table.get(caption);
+    assert.ok(cuts, `${where}: ${caption} takes ${starts.length + 1} lines and has no phrases`);
+    for (const s of starts) {
+      assert.ok(cuts.includes(s), `${where}: ${caption} breaks at ${caption.slice(0, s)}|${caption.slice(s)}`);
+    }
+  }
+  return wrapped;
 }
