@@ -4,6 +4,7 @@
 
 #include "qt/widgets.h"
 
+#include "controls/phrases.h"
 #include "controls/rules.h"
 
 #include <QImageReader>
@@ -180,6 +181,20 @@ void Peer::apply(Prop what) {
 
 // --- Push button -------------------------------------------------------------------------
 
+// A caption that breaks only between its phrases may need more lines than its button has room
+// for: it is then set a little smaller, step by step, until it fits.
+static QFont FittedFont(QFont f, const QRect& r, int flags, const QString& text) {
+    for (int step = 0; step < 4; ++step) {
+        if (QFontMetrics(f).boundingRect(r, flags, text).height() <= r.height())
+            break;
+        if (f.pixelSize() > 0)
+            f.setPixelSize(std::max(1, f.pixelSize() * 9 / 10));
+        else
+            f.setPointSizeF(f.pointSizeF() * 0.9);
+    }
+    return f;
+}
+
 ButtonWidget::ButtonWidget(CommandButton& b, QWidget* parent) : QAbstractButton(parent), Peer(b) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -226,10 +241,10 @@ void ButtonWidget::paintEvent(QPaintEvent*) {
         frame(face, shadow, 1);
     }
 
-    p.setFont(font());
     const QRect textRect = r.adjusted(3, 2, -3, -2).translated(sunken ? 1 : 0, sunken ? 1 : 0);
     const int flags = Qt::AlignCenter | Qt::TextWordWrap;
-    const QString caption = QString::fromStdString(button().Caption());
+    const QString caption = QString::fromStdString(controls::ShownCaption(button().Caption()));
+    p.setFont(FittedFont(font(), textRect, flags, caption));
     if (isEnabled()) {
         p.setPen(QColor(0, 0, 0));
         p.drawText(textRect, flags, caption);
@@ -280,7 +295,7 @@ void LabelWidget::paintEvent(QPaintEvent*) {
         p.setPen(QPen(fore, 1, Qt::DotLine));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    const QString caption = QString::fromStdString(label().Caption());
+    const QString caption = QString::fromStdString(controls::ShownCaption(label().Caption()));
     if (caption.isEmpty())
         return;
     p.setFont(font());

@@ -4,6 +4,7 @@
 
 #include "web/backend.h"
 
+#include "controls/phrases.h"
 #include "controls/rules.h"
 #include "controls/snapshot.h"
 // The calls both ways and the numbers the page shares, made from web/bridge.def.
@@ -270,7 +271,7 @@ void WebBackend::apply(Control& c, Prop what) {
         break;
     case Prop::Caption:
         if (captioned)
-            wk_text(id, CaptionOf(c).c_str());
+            wk_text(id, ShownCaption(CaptionOf(c)).c_str());
         // A control named by its caption is named anew with it.
         if (captioned && c.AccessibleName().empty())
             wk_name(id, SpokenName(c).c_str());

@@ -7,6 +7,11 @@
 import { Kind, Align } from 'wakusei-bridge';
 import { page, css, picture } from './state.js';
 import { pump } from './clock.js';
+import { makeReach, requestReach } from './reach.js';
+import { rowOf, openChooser } from './chooser.js';
+import { showText, fitCaption } from './captions.js';
+
+export { fitCaptions } from './captions.js';
 
 const KIND = {
   [Kind.Button]: 'button', [Kind.Label]: 'label', [Kind.PictureBox]: 'box', [Kind.Shape]: 'shape',
@@ -25,7 +30,15 @@ export function controlCreate(formId, id, kind, name) {
     el.tabIndex = -1;
     const text = document.createElement('span');
     el.appendChild(text);
-    el.addEventListener('click', () => { if (!pressedLong(c)) clicked(c); });
+    el.addEventListener('pointerdown', (e) => { c.pointer = e.pointerType; });
+    el.addEventListener('click', (e) => {
+      const by = e.detail > 0 ? c.pointer : ''; // a click made by a key has no pointer
+      c.pointer = '';
+      if (pressedLong(c) || c.el.disabled) return;
+      const row = by === 'touch' || by === 'pen' ? rowOf(c, page.controls.values()) : [];
+      if (row.length) openChooser(row, c, clicked);
+      else clicked(c);
+    });
   } else if (k === 'shape') {
     el = document.createElementNS(SVG, 'svg');
     el.setAttribute('aria-hidden', 'true');
@@ -46,6 +59,7 @@ export function controlCreate(formId, id, kind, name) {
     longPressEnd: -Infinity,
   };
   el.wkControl = c;
+  if (k === 'button') c.reach = makeReach(el);
   if (k === 'button' || k === 'label') watchLongPress(c);
   if (k === 'label') {
     el.addEventListener('click', () => { if (c.clickable && !pressedLong(c)) clicked(c); });
@@ -74,14 +88,17 @@ function showTip(c) {
   }
   tipBox.textContent = c.el.title;
   tipBox.hidden = false;
-  // Under the control, or over it where the viewport ends, always wholly on the screen.
+  // Under the control, or over it where the screen ends, always wholly on the part of the page
+  // that is seen, also when it is zoomed in.
   const r = c.el.getBoundingClientRect();
-  const vw = document.documentElement.clientWidth;
-  const vh = document.documentElement.clientHeight;
+  const v = window.visualViewport;
+  const a = v ? { l: v.offsetLeft, t: v.offsetTop, w: v.width, h: v.height }
+    : { l: 0, t: 0, w: document.documentElement.clientWidth, h: document.documentElement.clientHeight };
+  tipBox.style.maxWidth = a.w + 'px';
   const w = tipBox.offsetWidth;
   const h = tipBox.offsetHeight;
-  const x = Math.max(0, Math.min(r.left, vw - w));
-  const y = r.bottom + 4 + h <= vh ? r.bottom + 4 : Math.max(0, r.top - 4 - h);
+  const x = Math.max(a.l, Math.min(r.left, a.l + a.w - w));
+  const y = r.bottom + 4 + h <= a.t + a.h ? Math.max(a.t, r.bottom + 4) : Math.max(a.t, r.top - 4 - h);
   tipBox.style.left = x + 'px';
   tipBox.style.top = y + 'px';
   c.el.setAttribute('aria-describedby', tipBox.id);
@@ -170,6 +187,7 @@ export function place(id, l, t, w, h) {
   }
   c.l = l;
   c.t = t;
+  if (c.reach) requestReach();
   // A moving circle is put at its exact place by circle(), a moving line by line(): both follow.
   if ((c.moving && c.kind === 'shape') || c.bar) return;
   if (c.moving) {
@@ -322,7 +340,11 @@ export function text(id, t) {
   const c = page.controls.get(id);
   if (!c) return;
   const target = c.kind === 'button' ? c.el.firstChild : c.el;
-  if (target.textContent !== t) target.textContent = t;
+  if (c.text !== t) {
+    c.text = t;
+    showText(target, t);
+    if (c.reach && target === c.el) c.el.appendChild(c.reach);
+  }
   if (c.kind === 'button') fitCaption(c);
   if (c.kind === 'label' && c.clickable) nameLabel(c);
 }
@@ -334,26 +356,6 @@ function nameLabel(c) {
   const n = shown && !c.accName.includes(shown) ? `${c.accName} ${shown}` : c.accName;
   if (n) c.el.setAttribute('aria-label', n);
   else c.el.removeAttribute('aria-label');
-}
-
-// These faces are a little wider than the desktop's: a caption that would lose a line to
-// the button's edge has its letters set closer.
-export function fitCaptions(f) {
-  const buttons = [...page.controls.values()].filter((c) => c.form === f && c.kind === 'button');
-  for (const c of buttons) c.el.classList.remove('wk-tight');
-  // All measured after one layout, then all changed.
-  const tight = buttons.filter((c) => c.el.style.display !== 'none' &&
-    c.el.firstChild.offsetHeight > c.el.clientHeight - 2);
-  for (const c of tight) c.el.classList.add('wk-tight');
-}
-
-function fitCaption(c) {
-  // Measured only on a window on the screen: a window being built is fitted when shown.
-  if (c.form.el.hidden || c.el.style.display === 'none') return;
-  c.el.classList.remove('wk-tight');
-  if (c.el.firstChild.offsetHeight > c.el.clientHeight - 2) {
-    c.el.classList.add('wk-tight');
-  }
 }
 
 export function colors(id, fore, back) {
@@ -383,6 +385,7 @@ export function visible(id, v) {
   const c = page.controls.get(id);
   if (!c) return;
   c.el.style.display = v ? '' : 'none';
+  if (c.reach) requestReach();
   if (v && c.kind === 'button') fitCaption(c);
 }
 
@@ -447,12 +450,16 @@ export function clickable(id, on) {
   if (c.clickable) {
     c.el.setAttribute('role', 'button');
     c.el.tabIndex = c.tab >= 0 ? 0 : -1;
+    if (!c.reach) c.reach = makeReach(c.el);
     nameLabel(c);
   } else {
     c.el.removeAttribute('aria-label');
     c.el.removeAttribute('role');
     c.el.removeAttribute('tabindex');
+    if (c.reach) c.reach.remove();
+    c.reach = null;
   }
+  requestReach();
 }
 
 export function zOrder(id, z) {

@@ -9,6 +9,7 @@
 import { page } from './state.js';
 import { sizeCanvas } from './trails.js';
 import { fitCaptions } from './controls.js';
+import { requestReach } from './reach.js';
 
 let scale = 1;
 let tiled = false;
@@ -109,6 +110,7 @@ export function layout() {
     clampWindow(f, vw, vh);
   }
   for (const f of page.forms.values()) placeForm(f);
+  requestReach();
 }
 
 // Tiled again, as when the dialog opened (a double click or tap on its caption).

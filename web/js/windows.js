@@ -8,6 +8,7 @@ import { page, css, picture, BORDER, TITLE } from './state.js';
 import { requestLayout, moveWindow, tileAgain } from './placement.js';
 import { newTrails, clearTrails } from './trails.js';
 import { pump } from './clock.js';
+import { makeReach } from './reach.js';
 
 export function formCreate(id, name, main) {
   const el = document.createElement('div');
@@ -64,6 +65,7 @@ function makeTitleBar(f) {
   close.setAttribute('aria-label', 'このウィンドウを閉じる');
   close.title = '閉じる';
   close.textContent = '×';
+  f.closeReach = makeReach(close);
   close.addEventListener('click', () => {
     if (!page.M) return;
     pump();
@@ -79,7 +81,7 @@ function makeTitleBar(f) {
   let drag = null;
   let lastTap = null;
   bar.addEventListener('pointerdown', (e) => {
-    if (e.target === close || e.button !== 0) return;
+    if (close.contains(e.target) || e.button !== 0) return;
     drag = { id: e.pointerId, x: e.clientX - f.x, y: e.clientY - f.y, x0: e.clientX, y0: e.clientY, moving: false };
     bar.setPointerCapture(e.pointerId);
     e.preventDefault();
@@ -123,7 +125,9 @@ export function formDestroy(id) {
 export function formShow(id, shown) {
   const f = page.forms.get(id);
   if (!f) return;
-  const hadFocus = f.el.contains(document.activeElement);
+  // A tap on the close box leaves the focus where it was in some browsers, on the page itself.
+  const active = document.activeElement;
+  const hadFocus = f.el.contains(active) || !active || active === document.body;
   const wasHidden = f.el.hidden;
   f.el.hidden = !shown;
   const m = page.mainForm;
