@@ -59,10 +59,10 @@ struct Call {
 };
 
 std::array<double, 4> Box(const Control& c) {
-    return {c.Left(), c.Top(), c.Width(), c.Height()};
+    return {double(c.Left()), double(c.Top()), double(c.Width()), double(c.Height())};
 }
 std::array<double, 4> Ends(const Line& l) {
-    return {l.X1(), l.Y1(), l.X2(), l.Y2()};
+    return {double(l.X1()), double(l.Y1()), double(l.X2()), double(l.Y2())};
 }
 
 const Call kCalls[] = {
@@ -159,7 +159,8 @@ const Call kCalls[] = {
          w.box->setDisc(Disc{float(v), 120, {}});
      },
      [](const Window& w) {
-         return std::array<double, 4>{w.box->disc()->width, w.box->disc()->height, 0, 0};
+         return std::array<double, 4>{double(w.box->disc()->width), double(w.box->disc()->height),
+                                      0, 0};
      },
      {90, 120, 0, 0}},
     {"DiscHeight",
@@ -167,7 +168,8 @@ const Call kCalls[] = {
          w.box->setDisc(Disc{90, float(v), {}});
      },
      [](const Window& w) {
-         return std::array<double, 4>{w.box->disc()->width, w.box->disc()->height, 0, 0};
+         return std::array<double, 4>{double(w.box->disc()->width), double(w.box->disc()->height),
+                                      0, 0};
      },
      {90, 120, 0, 0}},
 };

@@ -39,13 +39,15 @@ public:
     void controlChanged(Control& c, Prop what) override {
         if (c.kind() == Kind::Line) {
             const auto& l = static_cast<const Line&>(c);
-            changes.push_back({c.Name(), what, l.X1(), l.Y1(), l.X2(), l.Y2()});
+            changes.push_back(
+                {c.Name(), what, double(l.X1()), double(l.Y1()), double(l.X2()), double(l.Y2())});
         } else if (c.kind() == Kind::PictureBox && what == Prop::Content &&
                    static_cast<const PictureBox&>(c).disc()) {
             const Disc& d = *static_cast<const PictureBox&>(c).disc();
-            changes.push_back({c.Name(), what, d.width, d.height, 0, 0});
+            changes.push_back({c.Name(), what, double(d.width), double(d.height), 0, 0});
         } else {
-            changes.push_back({c.Name(), what, c.Left(), c.Top(), c.Width(), c.Height()});
+            changes.push_back({c.Name(), what, double(c.Left()), double(c.Top()), double(c.Width()),
+                               double(c.Height())});
         }
     }
     void pointDrawn(Form&, const Dot& dot) override { dots.push_back(dot); }

@@ -22,7 +22,6 @@ using qt_testing::Differ;
 
 namespace {
 
-const QColor kSky(32, 32, 32);
 const QColor kSkyCircle(128, 128, 255); // the sky circle's outline
 const Color kBox{16, 16, 32};           // a body box's background
 
