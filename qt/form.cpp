@@ -180,9 +180,13 @@ void FormWidget::resizeEvent(QResizeEvent* e) {
 }
 
 void FormWidget::keyPressEvent(QKeyEvent* e) {
+    if (HeldKeyRepeat(e)) {
+        e->accept();
+        return;
+    }
     const int k = e->key();
     const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
-    if ((enter || k == Qt::Key_Escape) && e->modifiers() == Qt::NoModifier &&
+    if ((enter || k == Qt::Key_Escape) && HeldModifiers(e) == Qt::NoModifier &&
         model.KeyDown(enter ? Key::Enter : Key::Escape)) {
         e->accept();
         return;

@@ -202,8 +202,23 @@ ButtonWidget::ButtonWidget(CommandButton& b, QWidget* parent) : QAbstractButton(
     connect(this, &QAbstractButton::clicked, this, [this] { button().Click(); });
 }
 
+bool HeldKeyRepeat(const QKeyEvent* e) {
+    const int k = e->key();
+    return e->isAutoRepeat() &&
+           (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space || k == Qt::Key_Escape);
+}
+
+Qt::KeyboardModifiers HeldModifiers(const QKeyEvent* e) {
+    return e->modifiers() & ~Qt::KeypadModifier;
+}
+
 void ButtonWidget::keyPressEvent(QKeyEvent* e) {
-    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == 0) {
+    if (HeldKeyRepeat(e)) {
+        e->accept();
+        return;
+    }
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+        HeldModifiers(e) == Qt::NoModifier) {
         model.form().KeyDown(Key::Enter);
         e->accept();
         return;
@@ -331,6 +346,10 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void LabelWidget::keyPressEvent(QKeyEvent* e) {
+    if (HeldKeyRepeat(e)) {
+        e->accept();
+        return;
+    }
     const int k = e->key();
     if (k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter) {
         model.form().KeyDown(k == Qt::Key_Space ? Key::Space : Key::Enter);

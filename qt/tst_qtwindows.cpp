@@ -200,6 +200,46 @@ private slots:
         QVERIFY(W(w)->isHidden());
     }
 
+    // A key held down reaches the program once: its repeats press nothing, on a button, on the
+    // counter or on the window, and a held Esc that closed the Earth view does not go on to end
+    // the program. The keypad's Enter is Enter.
+    void heldKeysPressOnceAndTheKeypadEnterIsEnter() {
+        frmWE w;
+        w.Show();
+        QVERIFY(QTest::qWaitForWindowActive(W(w)));
+        auto key = [&w](Qt::Key k, bool repeat, Qt::KeyboardModifiers m = Qt::NoModifier) {
+            QKeyEvent press(QEvent::KeyPress, k, m, QString(), repeat);
+            QWidget* to = QApplication::focusWidget();
+            QApplication::sendEvent(to                             ? to
+                                    : QApplication::activeWindow() ? QApplication::activeWindow()
+                                                                   : W(w),
+                                    &press);
+        };
+        key(Qt::Key_Return, false); // 始める
+        QCOMPARE(w.TmrWE.Interval(), 40);
+        QCOMPARE(QApplication::focusWidget(), W(w.cmdSTP));
+        key(Qt::Key_Return, true); // held: 止める is not pressed
+        key(Qt::Key_Space, true);
+        QCOMPARE(w.TmrWE.Interval(), 40);
+        key(Qt::Key_Enter, false, Qt::KeypadModifier); // the keypad's Enter on 止める
+        QCOMPARE(w.TmrWE.Interval(), 0);
+
+        // The counter, reset once by Space: a repeat that came later would not reset it again.
+        while (w.s.n == 0)
+            w.TmrWE_Timer();
+        W(w.lblEthYear)->setFocus();
+        key(Qt::Key_Space, true);
+        QVERIFY(w.s.n != 0);
+
+        frmTendo& v = OpenView(w);
+        QVERIFY(QTest::qWaitForWindowActive(W(v)));
+        key(Qt::Key_Escape, false);
+        QVERIFY(!v.Loaded());
+        QVERIFY(QTest::qWaitForWindowActive(W(w)));
+        key(Qt::Key_Escape, true); // still held
+        QVERIFY(w.Loaded());
+    }
+
     void accessibilityTrees() {
         frmWE w;
         w.Show();

@@ -13,6 +13,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QRegion>
 #include <QWidget>
@@ -164,6 +165,12 @@ protected:
 private:
     QPixmap scaled_; // the picture at the current device size, made once per size
 };
+
+// Enter, Space and Esc reach the program once per press: a key held down repeats, and the
+// repeats are taken and dropped. True for such a repeat.
+bool HeldKeyRepeat(const QKeyEvent* e);
+// The modifiers held with a key; the keypad's Enter is Enter.
+Qt::KeyboardModifiers HeldModifiers(const QKeyEvent* e);
 
 // The widget that shows a control, or null.
 Peer* PeerOf(const controls::Control& c);

@@ -248,6 +248,11 @@ FAULTS = [
      "next < 0 ? ms : std::min(ms, next)", "ms"),
     ("qt: a click's timer starts from the last wake-up", "qt/backend.cpp",
      "    if (!firing_)\n        synced_ += clock_.Idle(", "    if (firing_)\n        synced_ += clock_.Idle("),
+    ("qt: a held Enter presses again on each repeat", "qt/peers.cpp",
+     "void ButtonWidget::keyPressEvent(QKeyEvent* e) {\n    if (HeldKeyRepeat(e)) {",
+     "void ButtonWidget::keyPressEvent(QKeyEvent* e) {\n    if (HeldKeyRepeat(e) && false) {"),
+    ("qt: the keypad's Enter is not Enter", "qt/peers.cpp",
+     "        HeldModifiers(e) == Qt::NoModifier) {", "        e->modifiers() == Qt::NoModifier) {"),
     ("qt: the wake-up stays armed with nothing to run", "qt/backend.cpp",
      "    if (due < 0) {\n        wake_.stop();", "    if (due < 0) {\n        wake_.start(0);"),
 ]
