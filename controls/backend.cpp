@@ -8,25 +8,7 @@ namespace controls {
 
 namespace {
 
-// Shows nothing and sounds nothing: what a form gets when no backend has been set.
-class SilentBackend final : public Backend {
-public:
-    void formCreated(Form&) override {}
-    void formDestroyed(Form&) override {}
-    void formShown(Form&, bool) override {}
-    void formChanged(Form&, Prop) override {}
-    void controlCreated(Control&) override {}
-    void controlChanged(Control&, Prop) override {}
-    void pointDrawn(Form&, const Dot&) override {}
-    void timerCreated(Timer&) override {}
-    void timerDestroyed(Timer&) override {}
-    void timerChanged(Timer&) override {}
-    void beep() override {}
-    void announce(Control&) override {}
-    void quit() override {}
-};
-
-SilentBackend silent;
+NullBackend silent;
 Backend* current = &silent;
 
 } // namespace

@@ -75,6 +75,25 @@ public:
     virtual void quit() = 0;
 };
 
+// Shows nothing and sounds nothing: what a form gets when no backend has been set, and a base
+// for test backends that listen to a few calls only.
+class NullBackend : public Backend {
+public:
+    void formCreated(Form&) override {}
+    void formDestroyed(Form&) override {}
+    void formShown(Form&, bool) override {}
+    void formChanged(Form&, Prop) override {}
+    void controlCreated(Control&) override {}
+    void controlChanged(Control&, Prop) override {}
+    void pointDrawn(Form&, const Dot&) override {}
+    void timerCreated(Timer&) override {}
+    void timerDestroyed(Timer&) override {}
+    void timerChanged(Timer&) override {}
+    void beep() override {}
+    void announce(Control&) override {}
+    void quit() override {}
+};
+
 // The backend every new form, control and timer talks to. A backend set here must outlive
 // them all; nullptr restores the silent default, which shows nothing.
 void SetBackend(Backend* backend);

@@ -15,7 +15,7 @@
 
 namespace controls::recorder {
 
-class RecordingBackend final : public Backend {
+class RecordingBackend final : public NullBackend {
 public:
     // What a backend read back from the model when it was told of a change.
     struct Change {
@@ -29,13 +29,9 @@ public:
     RecordingBackend(const RecordingBackend&) = delete;
     RecordingBackend& operator=(const RecordingBackend&) = delete;
 
-    void formCreated(Form&) override {}
-    void formDestroyed(Form&) override {}
-    void formShown(Form&, bool) override {}
     void formChanged(Form& f, Prop what) override {
         changes.push_back({"form", what, f.ScaleWidth(), f.ScaleHeight(), 0, 0});
     }
-    void controlCreated(Control&) override {}
     void controlChanged(Control& c, Prop what) override {
         if (c.kind() == Kind::Line) {
             const auto& l = static_cast<const Line&>(c);
@@ -51,12 +47,6 @@ public:
         }
     }
     void pointDrawn(Form&, const Dot& dot) override { dots.push_back(dot); }
-    void timerCreated(Timer&) override {}
-    void timerDestroyed(Timer&) override {}
-    void timerChanged(Timer&) override {}
-    void beep() override {}
-    void announce(Control&) override {}
-    void quit() override {}
 
     void clear() {
         changes.clear();

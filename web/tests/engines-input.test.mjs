@@ -8,18 +8,10 @@
 // where captions break.
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { launchFirefox, launchWebKit } from './engines.mjs';
+import { selectedEngines } from './engines.mjs';
 import { checkLineStarts, fingerSquares } from './measures.mjs';
 
-const only = (process.env.WAKUSEI_ENGINES || 'webkit,gecko').split(',');
-const ENGINES = [
-  {
-    key: 'webkit',
-    launch: launchWebKit,
-    noTouch: 'WebKitGTK\'s WebDriver performs touch actions as mouse input (pointerType "mouse", no touch events)',
-  },
-  { key: 'gecko', launch: launchFirefox },
-].filter((e) => only.includes(e.key));
+const ENGINES = selectedEngines();
 
 const VIEWPORT = { width: 704, height: 534 };
 const KEY = { Enter: '\uE007', Escape: '\uE00C', Space: ' ' };

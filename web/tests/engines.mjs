@@ -390,3 +390,19 @@ async function startFirefox(profile, setChild, end) {
   });
   return engine;
 }
+
+// The engines the tests run in, as their automation allows: WAKUSEI_ENGINES=webkit (or gecko)
+// runs one only. WebKitGTK's WebDriver carries out a pointer of type "touch" as a mouse: the page
+// gets pointerType "mouse" and no touch events, so nothing a finger does can be tested there.
+export function selectedEngines() {
+  const only = (process.env.WAKUSEI_ENGINES || 'webkit,gecko').split(',');
+  return [
+    {
+      key: 'webkit',
+      name: 'WebKit',
+      launch: launchWebKit,
+      noTouch: 'WebKitGTK\'s WebDriver performs touch actions as mouse input (pointerType "mouse", no touch events)',
+    },
+    { key: 'gecko', name: 'Gecko', launch: launchFirefox },
+  ].filter((e) => only.includes(e.key));
+}

@@ -14,7 +14,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { root } from './browser.mjs';
-import { launchFirefox, launchWebKit } from './engines.mjs';
+import { selectedEngines } from './engines.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const scenarioBin = process.env.WAKUSEI_SCENARIO || path.join(root, 'build', 'dev', 'web_scenario_headless');
@@ -39,18 +39,7 @@ function desktopShot(name) {
 const THRESHOLD = 64;
 const TOLERANCE = { 'main-window.png': 0.002, 'earth-view-stopped.png': 0.002 };
 
-// WAKUSEI_ENGINES=webkit (or gecko) runs one engine only.
-const only = (process.env.WAKUSEI_ENGINES || 'webkit,gecko').split(',');
-const ENGINES = [
-  {
-    key: 'webkit',
-    launch: launchWebKit,
-    // WebKitGTK's WebDriver carries out a pointer of type "touch" as a mouse: the page gets
-    // pointerType "mouse" and no touch events, so nothing a finger does can be tested there.
-    noTouch: 'WebKitGTK\'s WebDriver performs touch actions as mouse input (pointerType "mouse", no touch events)',
-  },
-  { key: 'gecko', launch: launchFirefox },
-].filter((e) => only.includes(e.key));
+const ENGINES = selectedEngines();
 
 const VIEWPORT = { width: 704, height: 534 }; // both windows at scale 1
 
