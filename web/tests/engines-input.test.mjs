@@ -8,7 +8,7 @@
 // where captions break.
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { selectedEngines } from './engines.mjs';
+import { openProgram, selectedEngines } from './engines.mjs';
 import { checkLineStarts, fingerSquares } from './measures.mjs';
 
 const ENGINES = selectedEngines();
@@ -23,17 +23,7 @@ for (const which of ENGINES) {
     before(async () => { e = await which.launch(); });
     after(async () => { if (e) await e.close(); });
 
-    async function start(viewport = VIEWPORT) {
-      await e.open(viewport);
-      await e.evaluate(async () => {
-        for (let i = 0; i < 200 && window.wakusei === undefined; i++) {
-          await new Promise((r) => setTimeout(r, 25));
-        }
-        await window.wakusei.ready;
-        await document.fonts.ready;
-      });
-      await e.evaluate(() => window.wakusei.pause());
-    }
+    const start = (viewport = VIEWPORT) => openProgram(e, viewport);
 
     async function noProblems() {
       assert.deepEqual(await e.collect(), [], 'the page wrote to its console or threw');

@@ -406,3 +406,17 @@ export function selectedEngines() {
     { key: 'gecko', name: 'Gecko', launch: launchFirefox },
   ].filter((e) => only.includes(e.key));
 }
+
+// Opens the page afresh in engine `e` and waits until the program and its fonts are ready;
+// `paused` stops its clock, so that a test moves it by hand.
+export async function openProgram(e, viewport, paused = true) {
+  await e.open(viewport);
+  await e.evaluate(async () => {
+    for (let i = 0; i < 200 && window.wakusei === undefined; i++) {
+      await new Promise((r) => setTimeout(r, 25));
+    }
+    await window.wakusei.ready;
+    await document.fonts.ready;
+  });
+  if (paused) await e.evaluate(() => window.wakusei.pause());
+}

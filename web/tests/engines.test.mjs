@@ -14,7 +14,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { root } from './browser.mjs';
-import { selectedEngines } from './engines.mjs';
+import { openProgram, selectedEngines } from './engines.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const scenarioBin = process.env.WAKUSEI_SCENARIO || path.join(root, 'build', 'dev', 'web_scenario_headless');
@@ -59,17 +59,7 @@ for (const which of ENGINES) {
 
     // --- What the tests do with the page ----------------------------------------------------
 
-    async function start({ viewport = VIEWPORT, paused = true } = {}) {
-      await e.open(viewport);
-      await e.evaluate(async () => {
-        for (let i = 0; i < 200 && window.wakusei === undefined; i++) {
-          await new Promise((r) => setTimeout(r, 25));
-        }
-        await window.wakusei.ready;
-        await document.fonts.ready;
-      });
-      if (paused) await e.evaluate(() => window.wakusei.pause());
-    }
+    const start = ({ viewport = VIEWPORT, paused = true } = {}) => openProgram(e, viewport, paused);
 
     async function noProblems() {
       assert.deepEqual(await e.collect(), [], 'the page wrote to its console or threw');
